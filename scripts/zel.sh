@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Set-up, build, run and test of Zel Manager on Debian 12 (run as root, or with sudo available).
+#   scripts/zel.sh run    install what is missing, build, start the program
+#   scripts/zel.sh test   install what is missing, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+top=$(pwd)
+
+packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+          libbenchmark-dev nlohmann-json3-dev zlib1g-dev xvfb xauth xdotool imagemagick poppler-utils
+          fonts-dejavu-core)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() {
+    cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$top/build"
+}
+
+# The run-time folder (Zel.ini, pictures, help, players) lives outside the
+# source and build trees, so no clean or rebuild can touch a player's season.
+runtime_dir() { echo "${ZEL_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/zel-manager}"; }
+
+case "${1:-}" in
+run)
+    install_missing
+    build
+    dir=$(runtime_dir)
+    mkdir -p "$dir/users"
+    cp -rn "$top/runtime/." "$dir/"
+    cd "$dir"
+    exec "$top/build/src/shell/zel"
+    ;;
+test)
+    install_missing
+    build
+    ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
