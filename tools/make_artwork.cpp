@@ -490,13 +490,13 @@ void drawCalendar(QPainter &p) {
     p.setBrush(Outline);
     p.drawRect(QRectF(3, 1, 1, 3));
     p.drawRect(QRectF(9, 1, 1, 3));
-    // Day grid.
+    // Day grid: three weeks of days, one of them marked with the ball's colour.
     p.setBrush(QColor(0x6f, 0x86, 0x9e));
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c)
-            p.drawRect(QRectF(2 + 2.5 * c, 7 + 2 * r, 1.5, 1));
+        for (int c = 0; c < 3; ++c)
+            p.drawRect(QRectF(2 + 3 * c, 7 + 2 * r, 2, 1));
     p.setBrush(Ball);
-    p.drawRect(QRectF(4.5, 9, 1.5, 1));
+    p.drawRect(QRectF(5, 9, 2, 1));
 }
 
 // A results table: header row and first column shaded, counts in the cells.
