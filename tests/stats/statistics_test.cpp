@@ -1,0 +1,218 @@
+// Tallies by opponent classement, the victory rule, match points and the estimation.
+#include "stats/statistics.h"
+
+#include "days/day_fixtures.h"
+#include "days/day_store.h"
+#include "tournaments/tournament_groups.h"
+#include "tournaments/tournament_store.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <random>
+
+namespace zel {
+namespace {
+
+using test::AddDay;
+using test::MakeDay;
+using test::MakePlayer;
+
+Stat_Tallies CountLastChampionship(const SharedState &state) {
+    Stat_Tallies tallies;
+    CountChampionship(state, GroupDays(state).back(), tallies);
+    return tallies;
+}
+
+TEST(CountChampionship, countsPlayedSinglesByOpponentClassement) {
+    SharedState state = MakePlayer(7, "30");
+    Day_Sheet day =
+        MakeDay("Championnat 2000 - 2001", "30", {{"25", 3}, {"35", -3}, {"25", -2}, {"20", 4, false}});
+    day.double_match.played = 1;
+    SetFieldText(day.double_match.opponent1_classement, "40");
+    AddDay(state, day);
+    AddDay(state, MakeDay("Championnat 1999 - 2000", "30", {{"40", 1}})); // another championship
+
+    const Stat_Tallies t = CountLastChampionship(state);
+    EXPECT_EQ(t.Stat_Victoires[6], 1);
+    EXPECT_EQ(t.Stat_Defaites[6], 1);
+    EXPECT_EQ(t.Stat_Matchs[6], 2);
+    EXPECT_EQ(t.Stat_Defaites[8], 1);
+    EXPECT_EQ(t.Stat_Matchs[5], 0); // not played
+    EXPECT_EQ(t.Stat_Matchs[9], 0); // the double and the other season
+    EXPECT_EQ(RowTotal(t, 0), 1);
+    EXPECT_EQ(RowTotal(t, 1), 2);
+}
+
+struct ZeroPointCase {
+    std::string_view day_classement, opponent;
+    int victories, defeats;
+};
+
+TEST(CountChampionship, decidesAZeroPointSingleByPositionOnTheScale) {
+    const ZeroPointCase cases[] = {
+        {"20", "3T", 0, 1},  // a stronger opponent: a defeat, though "3" > "2" as characters
+        {"95", "100", 1, 0}, // a weaker one: a victory, though "100" < "95"
+        {"30", "45", 1, 0},  {"30", "25", 0, 1}, {"30", "30", 0, 0}, // equal: counted in the matches only
+        {"NC", "NC", 0, 0},  {"", "30", 0, 0},                       // the day's own classement is unknown
+    };
+    for (const ZeroPointCase &c : cases) {
+        SharedState state = MakePlayer(19, "15");
+        AddDay(state, MakeDay("Championnat 2000 - 2001", c.day_classement, {{c.opponent, 0}}));
+        const Stat_Tallies t = CountLastChampionship(state);
+        const int k = ClassementIndexOf(c.opponent);
+        EXPECT_EQ(t.Stat_Victoires[k], c.victories) << c.day_classement << " vs " << c.opponent;
+        EXPECT_EQ(t.Stat_Defaites[k], c.defeats) << c.day_classement << " vs " << c.opponent;
+        EXPECT_EQ(t.Stat_Matchs[k], 1);
+    }
+}
+
+TEST(CountChampionship, countsOffScaleLabelsAndMarkersNowhere) {
+    SharedState state = MakePlayer(7, "30");
+    AddDay(state, MakeDay("Championnat 2000 - 2001", "30",
+                          {{"", 3}, {"3O", -2}, {"25", Off_Scale_Points}, {"nc", 0}}));
+    const Stat_Tallies t = CountLastChampionship(state);
+    EXPECT_EQ(RowTotal(t, 0), 0);
+    EXPECT_EQ(RowTotal(t, 1), 0);
+    int64_t matches = 0;
+    for (int64_t m : t.Stat_Matchs)
+        matches += m;
+    EXPECT_EQ(matches, 1); // the marker single: played against a "25", neither won nor lost
+    EXPECT_EQ(t.Stat_Matchs[6], 1);
+}
+
+TEST(AddTournamentGroup, addsColumnsWithNcAtIndex22) {
+    SharedState state = MakePlayer(5, "30"); // columns 1T..30, NC at 8
+    Tournament_Sheet sheet{};
+    SetFieldText(sheet.season, "2000 - 2001");
+    sheet.columns[7] = {2, 1};
+    sheet.columns[8] = {3, 4};   // "NC"
+    sheet.columns[9] = {50, 50}; // unused column, ignored
+    ASSERT_TRUE(AppendTournament(state, sheet, nullptr));
+    sheet.columns[0] = {std::numeric_limits<uint32_t>::max(), 0};
+    ASSERT_TRUE(AppendTournament(state, sheet, nullptr));
+    const std::vector<Tournament_Group> groups = GroupTournaments(state);
+
+    Stat_Tallies t;
+    t.Stat_Victoires[7] = 1;
+    AddTournamentGroup(state, groups, FindTournamentGroup(groups, "Championnat 2000 - 2001"), t);
+    EXPECT_EQ(t.Stat_Victoires[7], 5);
+    EXPECT_EQ(t.Stat_Defaites[7], 2);
+    EXPECT_EQ(t.Stat_Victoires[22], 6);
+    EXPECT_EQ(t.Stat_Defaites[22], 8);
+    EXPECT_EQ(t.Stat_Victoires[8], 0);
+    EXPECT_EQ(t.Stat_Victoires[0], std::numeric_limits<uint32_t>::max());
+    EXPECT_EQ(RowTotal(t, 0), int64_t{std::numeric_limits<uint32_t>::max()} + 11);
+    EXPECT_EQ(t.Stat_Matchs, Stat_Tallies{}.Stat_Matchs);
+
+    const Stat_Tallies before = t;
+    AddTournamentGroup(state, groups, No_Group, t);
+    EXPECT_EQ(t.Stat_Victoires, before.Stat_Victoires);
+}
+
+TEST(FindTournamentGroup, matchesTheExactName) {
+    std::vector<Tournament_Group> groups(2);
+    groups[0].name = "Championnat 1999 - 2000";
+    groups[1].name = "Championnat 2000 - 2001";
+    EXPECT_EQ(FindTournamentGroup(groups, "Championnat 2000 - 2001"), 1);
+    EXPECT_EQ(FindTournamentGroup(groups, "championnat 2000 - 2001"), No_Group);
+    EXPECT_EQ(FindTournamentGroup(groups, "Championnat 2000 - 200"), No_Group);
+    EXPECT_EQ(FindTournamentGroup({}, "Championnat 2000 - 2001"), No_Group);
+}
+
+TEST(IsVictory, decidesZeroPointsWithTheCurrentClassement) {
+    const SharedState state = MakePlayer(7, "30");
+    const Day_Sheet day = MakeDay("x", "NC", {{"35", 0}, {"30", 0}, {"25", 0}, {"25", 1}});
+    EXPECT_TRUE(IsVictory(state, day.singles[0]));
+    EXPECT_FALSE(IsVictory(state, day.singles[1])); // equal counts as a defeat here
+    EXPECT_FALSE(IsVictory(state, day.singles[2]));
+    EXPECT_TRUE(IsVictory(state, day.singles[3]));
+
+    const Day_Sheet odd = MakeDay("x", "30", {{"", 3}, {"25", Off_Scale_Points}, {"25", -1}});
+    EXPECT_EQ(OutcomeOf(state, odd.singles[0]), Single_Outcome::Uncounted);
+    EXPECT_EQ(OutcomeOf(state, odd.singles[1]), Single_Outcome::Uncounted);
+    EXPECT_EQ(OutcomeOf(state, odd.singles[2]), Single_Outcome::Defeat);
+}
+
+struct EstimateCase {
+    int n;
+    std::string_view label;
+    std::string_view opponent;
+    int victories, defeats;
+    int64_t points;
+};
+
+TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassement) {
+    const EstimateCase cases[] = {
+        {5, "30", "NC", 1, 1, 1 - 3}, {5, "25", "NC", 1, 1, 0 - 4}, {5, "NC", "30", 1, 0, 3},
+        {5, "NC", "25", 1, 0, 4},     {5, "NC", "NC", 1, 0, 2},     {5, "NC", "NC", 0, 1, -2},
+        {5, "NC", "30", 0, 1, 0},     {19, "100", "NC", 1, 0, 1},   {19, "100", "NC", 0, 1, -3},
+        {19, "NC", "100", 1, 1, 3},   {7, "30", "20", 2, 0, 8},     {7, "30", "1T", 0, 5, 0},
+    };
+    for (const EstimateCase &c : cases) {
+        Stat_Tallies t;
+        const int k = ClassementIndexOf(c.opponent);
+        t.Stat_Victoires[k] = c.victories;
+        t.Stat_Defaites[k] = c.defeats;
+        EXPECT_EQ(EstimatePoints(t, c.n, c.label), c.points)
+            << "N " << c.n << " " << c.label << " vs " << c.opponent;
+    }
+}
+
+TEST(EstimatePoints, labelOffTheScaleIsWorthNothingAndHugeCountsSaturate) {
+    Stat_Tallies t;
+    t.Stat_Victoires[0] = 5;
+    EXPECT_EQ(EstimatePoints(t, 7, "zz"), 0);
+    t.Stat_Victoires.fill(std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(EstimatePoints(t, 7, "30"), std::numeric_limits<int64_t>::max());
+    t.Stat_Victoires.fill(0);
+    t.Stat_Defaites.fill(std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(EstimatePoints(t, 7, "1T"), std::numeric_limits<int64_t>::min());
+}
+
+// For every label of the player's list and opponents on the player's scale,
+// the estimation is the sum of the match points of the counted results.
+TEST(EstimatePoints, equalsTheSumOfMatchPointsOverThePlayersScale) {
+    std::mt19937 random(20240611);
+    for (int n = 1; n <= 19; ++n) {
+        std::vector<int> opponents; // Classement_Index of the player's scale
+        for (int k = 0; k <= n + 2; ++k)
+            opponents.push_back(k);
+        opponents.push_back(NC_Index);
+        for (int round = 0; round < 20; ++round) {
+            Stat_Tallies t;
+            for (int k : opponents) {
+                t.Stat_Victoires[k] = random() % 4;
+                t.Stat_Defaites[k] = random() % 4;
+            }
+            for (const std::string &label : BuildClassementList(n)) {
+                int64_t sum = 0;
+                for (int k : opponents)
+                    sum += t.Stat_Victoires[k] * MatchPoints(n, label, Full_Scale[k], true) +
+                           t.Stat_Defaites[k] * MatchPoints(n, label, Full_Scale[k], false);
+                ASSERT_EQ(EstimatePoints(t, n, label), sum) << "N " << n << " label " << label;
+            }
+        }
+    }
+}
+
+TEST(MatchPoints, usesNcAsTheStepBelowTheLowestClassement) {
+    EXPECT_EQ(MatchPoints(5, "30", "NC", true), 1);
+    EXPECT_EQ(MatchPoints(5, "30", "NC", false), -3);
+    EXPECT_EQ(MatchPoints(5, "NC", "30", true), 3);
+    EXPECT_EQ(MatchPoints(5, "30", "15", true), 4);
+    EXPECT_EQ(MatchPoints(5, "30", "15", false), 0);
+    EXPECT_EQ(MatchPoints(5, "30", "", true), 0);
+}
+
+TEST(ChampionshipSelection, neverWraps) {
+    EXPECT_EQ(NextChampionship(1, 3), 2);
+    EXPECT_EQ(NextChampionship(2, 3), 2);
+    EXPECT_EQ(PreviousChampionship(1, 3), 0);
+    EXPECT_EQ(PreviousChampionship(0, 3), 0);
+    EXPECT_EQ(NextChampionship(0, 1), 0);
+    EXPECT_EQ(PreviousChampionship(0, 0), 0);
+}
+
+} // namespace
+} // namespace zel

@@ -1,0 +1,132 @@
+// Tournament seasons, columns, estimation, grouping and the store.
+#include "tournaments/tournament_groups.h"
+
+#include "days/day_fixtures.h"
+#include "tournaments/tournament_store.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace zel {
+namespace {
+
+Tournament_Sheet MakeTournament(std::string_view season, int32_t points, std::string_view classement = "30") {
+    Tournament_Sheet sheet{};
+    SetFieldText(sheet.season, season);
+    SetFieldText(sheet.classement, classement);
+    sheet.points = points;
+    return sheet;
+}
+
+void AddTournament(SharedState &state, const Tournament_Sheet &sheet) {
+    ASSERT_TRUE(AppendTournament(state, sheet, nullptr));
+}
+
+TEST(TournamentSeason, beginsInAugust) {
+    EXPECT_EQ(TournamentSeason(2000, 7), "1999 - 2000");
+    EXPECT_EQ(TournamentSeason(2000, 8), "2000 - 2001");
+    EXPECT_EQ(TournamentSeason(2001, 1), "2000 - 2001");
+    EXPECT_EQ(TournamentSeason(0, 1), "-1 - 0");
+    EXPECT_EQ(TournamentSeason(4294967295u, 12), "4294967295 - 4294967296");
+}
+
+TEST(TournamentColumns, runFromTheTopLabelsDownToTheLowestClassementThenNc) {
+    // N = 2: "1T", "2T", "3T", "4T", "15", then "NC" in column 5.
+    EXPECT_EQ(TournamentColumnCount(2), 6);
+    const std::string_view expected[] = {"1T", "2T", "3T", "4T", "15", "NC", ""};
+    for (int column = 0; column < 7; ++column)
+        EXPECT_EQ(TournamentColumnLabel(2, column), expected[column]) << column;
+    for (int column = 0; column < 6; ++column)
+        EXPECT_EQ(TournamentColumnOf(2, expected[column]), column);
+
+    EXPECT_EQ(TournamentColumnOf(11, "30"), 7);
+    EXPECT_EQ(TournamentColumnOf(11, "60"), 13);
+    EXPECT_EQ(TournamentColumnOf(11, "NC"), 14);
+    EXPECT_EQ(TournamentColumnOf(11, "65"), -1);
+    EXPECT_EQ(TournamentColumnLabel(19, 21), "100");
+    EXPECT_EQ(TournamentColumnLabel(19, 22), "NC");
+}
+
+TEST(EstimateTournament, appliesTheMatchPointsRuleToCounts) {
+    Tournament_Sheet sheet{};
+    sheet.columns[5].victories = 1; // "20", two steps above "30"
+    sheet.columns[8].victories = 1; // "35", one below
+    sheet.columns[9].defeats = 1;   // "40", two below
+    EXPECT_EQ(EstimateTournament(11, "30", sheet), 1);
+
+    SharedState state = test::MakePlayer(11, "30");
+    EXPECT_EQ(EstimateTournament(state, "30", sheet), 1);
+}
+
+TEST(EstimateTournament, labelOffTheScaleFindsEveryColumnWeaker) {
+    Tournament_Sheet sheet{};
+    for (int i = 0; i < 15; ++i)
+        sheet.columns[i] = {1, 1};
+    // Victories count 1 in column "1T" only; defeats -3 there and -4 elsewhere.
+    EXPECT_EQ(EstimateTournament(11, "95", sheet), 1 - 3 - 4 * 14);
+}
+
+TEST(EstimateTournament, hugeCountsNeedNoMoreThan64Bits) {
+    Tournament_Sheet sheet{};
+    for (int i = 0; i < 23; ++i)
+        sheet.columns[i] = {std::numeric_limits<uint32_t>::max(), std::numeric_limits<uint32_t>::max()};
+    // For "NC" with N = 19: 21 columns at 4, "100" at 3, "NC" at 2; only the NC defeats cost 2.
+    const int64_t max = std::numeric_limits<uint32_t>::max();
+    EXPECT_EQ(EstimateTournament(19, "NC", sheet), max * (21 * 4 + 3 + 2) - max * 2);
+    EXPECT_EQ(StoredTournamentPoints(max * 79), std::numeric_limits<int32_t>::max());
+    EXPECT_EQ(StoredTournamentPoints(-max * 90), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(StoredTournamentPoints(-17), -17);
+}
+
+TEST(GroupTournaments, groupsBySeasonSortedOldestFirst) {
+    SharedState state = test::MakePlayer(7, "30");
+    AddTournament(state, MakeTournament("2001 - 2002", 5, "30"));
+    AddTournament(state, MakeTournament("1999 - 2000", -2, "40"));
+    AddTournament(state, MakeTournament("2001 - 2002", 3, "25"));
+
+    const std::vector<Tournament_Group> groups = GroupTournaments(state);
+    ASSERT_EQ(groups.size(), 2u);
+    EXPECT_EQ(groups[0].name, "Championnat 1999 - 2000");
+    EXPECT_EQ(groups[0].tournaments, (std::vector<int32_t>{1}));
+    EXPECT_EQ(groups[1].name, "Championnat 2001 - 2002");
+    EXPECT_EQ(groups[1].tournaments, (std::vector<int32_t>{0, 2}));
+    EXPECT_EQ(groups[1].points, 8); // stored points, not a new estimation
+    EXPECT_EQ(groups[1].classement, "25");
+}
+
+TEST(GroupTournaments, holdsAnyNumberOfTournamentsAndCutsLongSeasonNames) {
+    SharedState state = test::MakePlayer(7, "30");
+    for (int i = 0; i < 130; ++i)
+        AddTournament(state, MakeTournament(TournamentSeason(i < 45 ? 2000 : 1800 + i, 9), 1));
+    AddTournament(state, MakeTournament("123456789012345678901 - 1", 0));
+    const std::vector<Tournament_Group> groups = GroupTournaments(state);
+    ASSERT_EQ(groups.size(), 87u);
+    EXPECT_EQ(groups[0].name, "Championnat 1234567890123456789");
+    const auto big = std::find_if(groups.begin(), groups.end(), [](const Tournament_Group &g) {
+        return g.name == "Championnat 2000 - 2001";
+    });
+    ASSERT_NE(big, groups.end());
+    EXPECT_EQ(big->count(), 45);
+    EXPECT_EQ(big->points, 45);
+}
+
+TEST(TournamentStore, appendsReplacesAndDeletes) {
+    SharedState state = test::MakePlayer(7, "30");
+    AddTournament(state, MakeTournament("1 - 2", 1));
+    AddTournament(state, MakeTournament("2 - 3", 2));
+    EXPECT_FALSE(
+        AppendTournament(state, MakeTournament("3 - 4", 3), [](const SharedState &) { return false; }));
+    EXPECT_EQ(state.Current_Profile.tournament_count, 2);
+
+    EXPECT_TRUE(ReplaceTournament(state, 1, MakeTournament("5 - 6", 5)));
+    EXPECT_FALSE(ReplaceTournament(state, 2, MakeTournament("5 - 6", 5)));
+    EXPECT_TRUE(DeleteTournament(state, 0));
+    EXPECT_EQ(state.Current_Profile.tournament_count, 1);
+    EXPECT_STREQ(state.Mem_Tournois[0].season, "5 - 6");
+    EXPECT_FALSE(DeleteTournament(state, 1));
+}
+
+} // namespace
+} // namespace zel
