@@ -134,8 +134,6 @@ QPointF tableAt(const Table &t, qreal u, qreal v) { // u across 0..1, v depth 0 
 
 void paintTable(QPainter &p, const Table &t, qreal scale) {
     p.save();
-    const qreal cx = (t.nearL + t.nearR) / 2;
-
     // Floor shadow.
     const QRectF shadow(t.nearL - 6 * scale, t.nearY + t.legHeight - 7 * scale,
                         t.nearR - t.nearL + 12 * scale, 12 * scale);
@@ -212,7 +210,6 @@ void paintTable(QPainter &p, const Table &t, qreal scale) {
     p.setBrush(QColor(0x22, 0x2c, 0x35));
     p.drawRect(QRectF(net.left() - 1.5 * scale, net.top() - 0.5 * scale, 2 * scale, netH + 2 * scale));
     p.drawRect(QRectF(net.right() - 0.5 * scale, net.top() - 0.5 * scale, 2 * scale, netH + 2 * scale));
-    Q_UNUSED(cx);
     p.restore();
 }
 
