@@ -1,0 +1,213 @@
+// Static Huffman codec of the player file: code table, packing, decoding.
+#include "storage/huffman.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace zel {
+namespace {
+
+struct Huff_Node {
+    int left = -1; // both children -1 for a leaf
+    int right = -1;
+    uint8_t symbol = 0;
+};
+
+// A built tree: nodes 0..255 are the leaves, internal nodes follow in the
+// order they were made. root is -1 when no byte occurs.
+struct Tree {
+    std::vector<Huff_Node> nodes;
+    int root = -1;
+};
+
+Tree BuildTree(const std::array<int64_t, 256> &counts) {
+    Tree tree;
+    tree.nodes.resize(256);
+    std::vector<int> list(256);     // node ids in list order
+    std::vector<int64_t> freq(256); // their frequencies, same order
+    int live = 0;
+    for (int v = 0; v < 256; ++v) {
+        tree.nodes[v].symbol = static_cast<uint8_t>(v);
+        list[v] = v;
+        freq[v] = counts[v];
+        if (counts[v] > 0) {
+            ++live;
+            tree.root = v;
+        }
+    }
+    while (live > 1) {
+        const int a = PickMinNode(freq);
+        const int id_a = list[a];
+        const int64_t freq_a = freq[a];
+        list.erase(list.begin() + a);
+        freq.erase(freq.begin() + a);
+        const int b = PickMinNode(freq);
+        const int id_b = list[b];
+        const int64_t freq_b = freq[b];
+        list.erase(list.begin() + b);
+        freq.erase(freq.begin() + b);
+        tree.nodes.push_back({id_a, id_b, 0});
+        tree.root = static_cast<int>(tree.nodes.size()) - 1;
+        list.push_back(tree.root);
+        freq.push_back(freq_a + freq_b);
+        --live;
+    }
+    return tree;
+}
+
+int Depth(const Tree &tree, int node) {
+    const Huff_Node &n = tree.nodes[node];
+    if (n.left < 0)
+        return 0;
+    return 1 + std::max(Depth(tree, n.left), Depth(tree, n.right));
+}
+
+// Depth-first, left subtree first; a left step adds a 0 bit, a right step a 1 bit.
+void AssignCodes(const Tree &tree, int node, uint32_t path, int depth, std::vector<Code_Entry> &table) {
+    const Huff_Node &n = tree.nodes[node];
+    if (n.left < 0) {
+        table.push_back({path << (16 - depth), static_cast<int8_t>(depth), n.symbol, 0});
+        return;
+    }
+    AssignCodes(tree, n.left, path << 1, depth + 1, table);
+    AssignCodes(tree, n.right, (path << 1) | 1, depth + 1, table);
+}
+
+class BitWriter {
+  public:
+    explicit BitWriter(std::vector<uint8_t> &out) : out_(out) {}
+    // `code` holds `length` bits left-aligned at bit 15.
+    void put(uint32_t code, int length) {
+        acc_ = (acc_ << length) | (code >> (16 - length));
+        pending_ += length;
+        count_ += static_cast<uint64_t>(length);
+        while (pending_ >= 8) {
+            pending_ -= 8;
+            out_.push_back(static_cast<uint8_t>(acc_ >> pending_));
+        }
+    }
+    uint64_t finish() {
+        if (pending_ > 0)
+            out_.push_back(static_cast<uint8_t>(acc_ << (8 - pending_)));
+        pending_ = 0;
+        return count_;
+    }
+
+  private:
+    std::vector<uint8_t> &out_;
+    uint64_t acc_ = 0;
+    int pending_ = 0;
+    uint64_t count_ = 0;
+};
+
+// Lookup of the code that starts a 16-bit window: (length << 8) | symbol, 0 for none.
+using DecodeTable = std::vector<uint16_t>;
+
+bool BuildDecodeTable(std::span<const Code_Entry> table, DecodeTable &lut) {
+    if (table.empty() || table.size() > 256)
+        return false;
+    lut.assign(1u << 16, 0);
+    for (const Code_Entry &e : table) {
+        if (e.length < 1 || e.length > kMaxCodeLength || e.code > 0xFFFF)
+            return false;
+        const uint32_t span = 1u << (16 - e.length);
+        if ((e.code & (span - 1)) != 0)
+            return false; // stray bits below the code: the entry could never match
+        const uint16_t value = static_cast<uint16_t>((e.length << 8) | e.symbol);
+        for (uint32_t slot = e.code; slot < e.code + span; ++slot) {
+            if (lut[slot] != 0)
+                return false; // duplicate code, or one code is a prefix of another
+            lut[slot] = value;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int PickMinNode(std::span<const int64_t> frequencies) {
+    int best = -1;
+    int64_t best_freq = std::numeric_limits<int64_t>::max();
+    for (std::size_t i = 0; i < frequencies.size(); ++i) {
+        if (frequencies[i] > 0 && frequencies[i] < best_freq) {
+            best = static_cast<int>(i);
+            best_freq = frequencies[i];
+        }
+    }
+    return best;
+}
+
+Huff_Encoded HuffEncode(std::span<const uint8_t> input) {
+    Huff_Encoded result;
+    std::array<int64_t, 256> counts{};
+    for (uint8_t b : input)
+        ++counts[b];
+
+    Tree tree = BuildTree(counts);
+    if (tree.root < 0)
+        return result;
+    if (tree.root < 256) {
+        result.table.push_back({0, 1, tree.nodes[tree.root].symbol, 0});
+    } else {
+        while (Depth(tree, tree.root) > kMaxCodeLength) {
+            for (int64_t &c : counts)
+                c = (c + 1) / 2; // a count of 0 stays 0, any other stays >= 1
+            tree = BuildTree(counts);
+        }
+        AssignCodes(tree, tree.root, 0, 0, result.table);
+    }
+
+    std::array<int, 256> entry_of{};
+    for (std::size_t i = result.table.size(); i-- > 0;)
+        entry_of[result.table[i].symbol] = static_cast<int>(i);
+    result.bits.reserve(input.size() / 2 + 16);
+    BitWriter writer(result.bits);
+    for (uint8_t b : input) {
+        const Code_Entry &e = result.table[entry_of[b]];
+        writer.put(e.code, e.length);
+    }
+    result.bit_count = writer.finish();
+    return result;
+}
+
+DecodeStatus HuffDecode(std::span<const Code_Entry> table, std::span<const uint8_t> bits, uint64_t bit_count,
+                        std::size_t max_output, std::vector<uint8_t> &out) {
+    if (bit_count > static_cast<uint64_t>(bits.size()) * 8)
+        return DecodeStatus::Truncated;
+    DecodeTable lut;
+    if (!BuildDecodeTable(table, lut))
+        return DecodeStatus::BadTable;
+
+    std::vector<uint8_t> result;
+    result.reserve(static_cast<std::size_t>(std::min<uint64_t>(max_output, bit_count)));
+    const std::size_t nbytes = bits.size();
+    uint64_t pos = 0;
+    while (pos < bit_count) {
+        // The 16 bits from pos; bits at or past bit_count count as 0.
+        const std::size_t i = static_cast<std::size_t>(pos >> 3);
+        uint32_t w = static_cast<uint32_t>(bits[i]) << 16;
+        if (i + 1 < nbytes)
+            w |= static_cast<uint32_t>(bits[i + 1]) << 8;
+        if (i + 2 < nbytes)
+            w |= bits[i + 2];
+        uint32_t window = (w >> (8 - (pos & 7))) & 0xFFFF;
+        const uint64_t left = bit_count - pos;
+        if (left < 16)
+            window &= (0xFFFFu << (16 - left)) & 0xFFFF;
+        const uint16_t hit = lut[window];
+        if (hit == 0)
+            return DecodeStatus::Corrupt;
+        const unsigned length = hit >> 8;
+        if (length > left)
+            break; // the last bits only start a code: dropped
+        if (result.size() == max_output)
+            return DecodeStatus::TooLarge;
+        result.push_back(static_cast<uint8_t>(hit & 0xFF));
+        pos += length;
+    }
+    out.swap(result);
+    return DecodeStatus::Ok;
+}
+
+} // namespace zel

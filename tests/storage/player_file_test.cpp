@@ -1,0 +1,438 @@
+// The player file: exact bytes, round trips, hostile files, the capacity check.
+#include "storage/player_file.h"
+
+#include "platform/fixed_text.h"
+#include "shell/shared_state.h"
+#include "storage/huffman.h"
+#include "storage/run_length.h"
+#include "storage_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstring>
+
+namespace zel {
+namespace {
+
+using test::MakeDeterministicPlayer;
+using test::ReadBytes;
+using test::RecordingReporter;
+using test::SameBytes;
+using test::TempDir;
+
+const std::string kGolden = std::string(ZEL_TEST_DATA) + "/storage/dupont.usr";
+
+std::vector<uint8_t> Encode(const PlayerData &p) {
+    return EncodePlayer(p.profile, p.days, p.tournaments);
+}
+
+std::vector<uint8_t> RecordOf(const PlayerData &p) {
+    std::vector<uint8_t> r(reinterpret_cast<const uint8_t *>(&p.profile),
+                           reinterpret_cast<const uint8_t *>(&p.profile) + sizeof p.profile);
+    for (const Day_Sheet &d : p.days)
+        r.insert(r.end(), reinterpret_cast<const uint8_t *>(&d), reinterpret_cast<const uint8_t *>(&d + 1));
+    for (const Tournament_Sheet &t : p.tournaments)
+        r.insert(r.end(), reinterpret_cast<const uint8_t *>(&t), reinterpret_cast<const uint8_t *>(&t + 1));
+    return r;
+}
+
+// A file around any record, well-formed or not, coded the regular way.
+std::vector<uint8_t> FileAround(const std::vector<uint8_t> &record) {
+    const Huff_Encoded e = HuffEncode(RunLengthPack(record));
+    std::vector<uint8_t> f{'u', 's', 'r'};
+    auto le32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            f.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    le32(static_cast<uint32_t>(e.table.size()));
+    const auto *t = reinterpret_cast<const uint8_t *>(e.table.data());
+    f.insert(f.end(), t, t + 8 * e.table.size());
+    le32(static_cast<uint32_t>(e.bit_count));
+    f.insert(f.end(), e.bits.begin(), e.bits.end());
+    return f;
+}
+
+void PutLe32(std::vector<uint8_t> &f, std::size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i)
+        f[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+uint32_t GetLe32(const std::vector<uint8_t> &f, std::size_t at) {
+    return f[at] | f[at + 1] << 8 | f[at + 2] << 16 | uint32_t(f[at + 3]) << 24;
+}
+
+// A sentinel that a refused decode must leave exactly as it was.
+PlayerData Sentinel() {
+    PlayerData p = MakeDeterministicPlayer();
+    SetFieldText(p.profile.name, "Sentinelle");
+    return p;
+}
+
+TEST(PlayerFile, matchesTheCheckedInFile) {
+    const PlayerData player = MakeDeterministicPlayer();
+    const std::vector<uint8_t> expected = ReadBytes(kGolden);
+    ASSERT_FALSE(expected.empty()) << kGolden;
+    EXPECT_EQ(Encode(player), expected);
+
+    TempDir dir;
+    RecordingReporter r;
+    ASSERT_TRUE(
+        SavePlayerFile(dir.path() + "Dupont.usr", player.profile, player.days, player.tournaments, r));
+    EXPECT_EQ(ReadBytes(dir.path() + "Dupont.usr"), expected);
+    EXPECT_TRUE(r.messages.empty());
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"Dupont.usr"});
+}
+
+TEST(PlayerFile, checkedInFileHasTheDocumentedShape) {
+    const std::vector<uint8_t> f = ReadBytes(kGolden);
+    ASSERT_GE(f.size(), 11u);
+    EXPECT_EQ(std::string(f.begin(), f.begin() + 3), "usr");
+    const uint32_t n = GetLe32(f, 3);
+    ASSERT_GE(n, 2u);
+    ASSERT_LE(n, 256u);
+    const uint32_t bits = GetLe32(f, 7 + 8 * n);
+    EXPECT_EQ(f.size(), 11 + 8 * n + (bits + 7) / 8);
+    // A full binary tree: the code lengths satisfy Kraft's equality.
+    double kraft = 0;
+    for (uint32_t i = 0; i < n; ++i) {
+        Code_Entry e;
+        std::memcpy(&e, &f[7 + 8 * i], 8);
+        EXPECT_EQ(e.zero, 0);
+        kraft += 1.0 / (1u << e.length);
+    }
+    EXPECT_DOUBLE_EQ(kraft, 1.0);
+    PlayerData back;
+    ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
+    EXPECT_TRUE(SameBytes(back, MakeDeterministicPlayer()));
+}
+
+TEST(PlayerFile, profileAloneIsARecordOf280Bytes) {
+    PlayerData p{};
+    p.profile = test::MakeProfile("Martin", "Zoé", "Martin.usr");
+    const std::vector<uint8_t> f = Encode(p);
+    PlayerData back;
+    ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
+    EXPECT_TRUE(SameBytes(back, p));
+    EXPECT_EQ(FileAround(RecordOf(p)), f);
+}
+
+TEST(PlayerFile, savesOnlyTheCountedRecords) {
+    PlayerData p = MakeDeterministicPlayer();
+    PlayerData more = p;
+    more.days.push_back(more.days[0]);
+    more.tournaments.push_back(more.tournaments[0]);
+    EXPECT_EQ(EncodePlayer(more.profile, more.days, more.tournaments), Encode(p));
+    // More counted than given, or a negative count: nothing to write.
+    p.profile.day_count = 3;
+    EXPECT_TRUE(Encode(p).empty());
+    p.profile.day_count = -1;
+    EXPECT_TRUE(Encode(p).empty());
+}
+
+TEST(PlayerFile, randomPlayersRoundTripByteForByte) {
+    std::mt19937 rng(2024);
+    for (int round = 0; round < 40; ++round) {
+        const PlayerData p =
+            test::MakeRandomPlayer(rng, static_cast<int>(rng() % 12), static_cast<int>(rng() % 12));
+        const std::vector<uint8_t> f = Encode(p);
+        ASSERT_FALSE(f.empty());
+        PlayerData back;
+        ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok) << round;
+        EXPECT_TRUE(SameBytes(back, p)) << round;
+        EXPECT_EQ(Encode(back), f) << round;
+    }
+}
+
+TEST(PlayerFile, loadThenSaveGivesTheSameFile) {
+    std::mt19937 rng(77);
+    TempDir dir;
+    RecordingReporter r;
+    const PlayerData p = test::MakeRandomPlayer(rng, 5, 3);
+    const std::string path = dir.path() + "Joueur.usr";
+    ASSERT_TRUE(SavePlayerFile(path, p.profile, p.days, p.tournaments, r));
+    const std::vector<uint8_t> first = ReadBytes(path);
+    PlayerData back;
+    ASSERT_EQ(LoadPlayerFile(path, back, r), LoadResult::Ok);
+    ASSERT_TRUE(SavePlayerFile(path, back.profile, back.days, back.tournaments, r));
+    EXPECT_EQ(ReadBytes(path), first);
+    EXPECT_TRUE(r.messages.empty());
+}
+
+TEST(PlayerFile, longTimePlayerNeedsFlattenedCodes) {
+    const PlayerData p = test::MakeRealisticPlayer(300, 250, 5);
+    const std::vector<uint8_t> stream = RunLengthPack(RecordOf(p));
+    // The plain merge rules would need codes longer than a Code_Entry holds.
+    EXPECT_GT(test::UnflattenedDepth(stream), kMaxCodeLength);
+
+    const auto t0 = std::chrono::steady_clock::now();
+    const std::vector<uint8_t> f = Encode(p);
+    const auto t1 = std::chrono::steady_clock::now();
+    ASSERT_FALSE(f.empty());
+    const uint32_t n = GetLe32(f, 3);
+    for (uint32_t i = 0; i < n; ++i) {
+        const int8_t length = static_cast<int8_t>(f[7 + 8 * i + 4]);
+        EXPECT_GE(length, 1);
+        EXPECT_LE(length, kMaxCodeLength);
+    }
+    PlayerData back;
+    ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
+    const auto t2 = std::chrono::steady_clock::now();
+    EXPECT_TRUE(SameBytes(back, p));
+    using ms = std::chrono::milliseconds;
+    RecordProperty("encode_ms", static_cast<int>(std::chrono::duration_cast<ms>(t1 - t0).count()));
+    RecordProperty("decode_ms", static_cast<int>(std::chrono::duration_cast<ms>(t2 - t1).count()));
+}
+
+TEST(PlayerFile, everyTruncationIsRefused) {
+    const std::vector<uint8_t> f = ReadBytes(kGolden);
+    ASSERT_FALSE(f.empty());
+    for (std::size_t len = 0; len < f.size(); ++len) {
+        PlayerData out = Sentinel();
+        const std::vector<uint8_t> cut(f.begin(), f.begin() + len);
+        EXPECT_NE(DecodePlayer(cut, out), PlayerFileStatus::Ok) << len;
+        EXPECT_TRUE(SameBytes(out, Sentinel())) << len;
+    }
+}
+
+TEST(PlayerFile, bitFlipsAreRefusedOrGiveAWellFormedPlayer) {
+    // The format has no checksum: a flip inside the data can give another valid
+    // player. What must hold is that nothing half-checked gets through.
+    const std::vector<uint8_t> f = ReadBytes(kGolden);
+    for (std::size_t bit = 0; bit < f.size() * 8; ++bit) {
+        std::vector<uint8_t> g = f;
+        g[bit / 8] ^= static_cast<uint8_t>(1u << (bit % 8));
+        PlayerData out = Sentinel();
+        if (DecodePlayer(g, out) == PlayerFileStatus::Ok) {
+            PlayerData again;
+            ASSERT_EQ(DecodePlayer(Encode(out), again), PlayerFileStatus::Ok) << bit;
+            EXPECT_TRUE(SameBytes(again, out)) << bit;
+        } else {
+            EXPECT_TRUE(SameBytes(out, Sentinel())) << bit;
+        }
+    }
+}
+
+TEST(PlayerFile, hostileHeadersAreRefused) {
+    const std::vector<uint8_t> f = ReadBytes(kGolden);
+    const uint32_t n = GetLe32(f, 3);
+    const std::size_t bin_pos_at = 7 + 8 * n;
+    const uint32_t bits = GetLe32(f, bin_pos_at);
+    struct Case {
+        const char *what;
+        std::vector<uint8_t> file;
+        PlayerFileStatus status;
+    };
+    std::vector<Case> cases;
+    auto with = [&](const char *what, auto change, PlayerFileStatus status) {
+        std::vector<uint8_t> g = f;
+        change(g);
+        cases.push_back({what, g, status});
+    };
+    with(
+        "not usr", [](auto &g) { g[0] = 'U'; }, PlayerFileStatus::NotPlayerFile);
+    with(
+        "Num_code 300", [](auto &g) { PutLe32(g, 3, 300); }, PlayerFileStatus::BadNumCode);
+    with(
+        "Num_code 0", [](auto &g) { PutLe32(g, 3, 0); }, PlayerFileStatus::BadNumCode);
+    with(
+        "Num_code 2^32-1", [](auto &g) { PutLe32(g, 3, 0xFFFFFFFF); }, PlayerFileStatus::BadNumCode);
+    with(
+        "code length 0", [](auto &g) { g[7 + 4] = 0; }, PlayerFileStatus::BadCodeTable);
+    with(
+        "code length 17", [](auto &g) { g[7 + 4] = 17; }, PlayerFileStatus::BadCodeTable);
+    with(
+        "code length -1", [](auto &g) { g[7 + 4] = 0xFF; }, PlayerFileStatus::BadCodeTable);
+    with(
+        "Bin_pos past the end", [&](auto &g) { PutLe32(g, bin_pos_at, bits + 8); },
+        PlayerFileStatus::BinPosPastEnd);
+    with(
+        "Bin_pos 2^32-1", [&](auto &g) { PutLe32(g, bin_pos_at, 0xFFFFFFFF); },
+        PlayerFileStatus::BinPosPastEnd);
+    with(
+        "trailing byte", [](auto &g) { g.push_back(0); }, PlayerFileStatus::TrailingBytes);
+    for (const Case &c : cases) {
+        PlayerData out = Sentinel();
+        EXPECT_EQ(DecodePlayer(c.file, out), c.status) << c.what;
+        EXPECT_TRUE(SameBytes(out, Sentinel())) << c.what;
+    }
+}
+
+TEST(PlayerFile, recordsThatContradictTheirProfileAreRefused) {
+    const std::vector<uint8_t> good = RecordOf(MakeDeterministicPlayer());
+    auto with_int = [&](std::size_t at, int32_t v) {
+        std::vector<uint8_t> r = good;
+        std::memcpy(&r[at], &v, 4);
+        return r;
+    };
+    const struct {
+        const char *what;
+        std::vector<uint8_t> record;
+        PlayerFileStatus status;
+    } cases[] = {
+        {"day count -1", with_int(252, -1), PlayerFileStatus::BadCounts},
+        {"tournament count -1", with_int(256, -1), PlayerFileStatus::BadCounts},
+        {"day count 10^9", with_int(252, 1000000000), PlayerFileStatus::BadRecordSize},
+        {"tournament count 10^9", with_int(256, 1000000000), PlayerFileStatus::BadRecordSize},
+        {"one day too many", with_int(252, 3), PlayerFileStatus::BadRecordSize},
+        {"scale length 0", with_int(260, 0), PlayerFileStatus::BadScaleLength},
+        {"scale length 20", with_int(260, 20), PlayerFileStatus::BadScaleLength},
+        {"shorter than a profile", std::vector<uint8_t>(good.begin(), good.begin() + 279),
+         PlayerFileStatus::BadRecordSize},
+        {"one byte extra",
+         [&] {
+             auto r = good;
+             r.push_back(0);
+             return r;
+         }(),
+         PlayerFileStatus::BadRecordSize},
+        {"beyond 1 MB", std::vector<uint8_t>(kMaxRecordBytes + 1, 0), PlayerFileStatus::TooLarge},
+    };
+    for (const auto &c : cases) {
+        PlayerData out = Sentinel();
+        EXPECT_EQ(DecodePlayer(FileAround(c.record), out), c.status) << c.what;
+        EXPECT_TRUE(SameBytes(out, Sentinel())) << c.what;
+    }
+}
+
+TEST(PlayerFile, malformedStreamsAreRefused) {
+    // One symbol, one bit each: an odd stream, a run of 0, and a stream over 1 MB.
+    auto one_symbol = [](uint8_t symbol, uint32_t count) {
+        std::vector<uint8_t> f{'u', 's', 'r', 1, 0, 0, 0, 0, 0, 0, 0, 1, symbol, 0, 0};
+        for (int i = 0; i < 4; ++i)
+            f.push_back(static_cast<uint8_t>(count >> (8 * i)));
+        f.resize(f.size() + (count + 7) / 8, 0);
+        return f;
+    };
+    PlayerData out = Sentinel();
+    EXPECT_EQ(DecodePlayer(one_symbol(5, 3), out), PlayerFileStatus::BadStream);
+    EXPECT_EQ(DecodePlayer(one_symbol(0, 2), out), PlayerFileStatus::BadStream);
+    EXPECT_EQ(DecodePlayer(one_symbol(1, kMaxStreamBytes + 1), out), PlayerFileStatus::TooLarge);
+    EXPECT_TRUE(SameBytes(out, Sentinel()));
+}
+
+TEST(PlayerFile, loadReportsAndNeverCreates) {
+    TempDir dir;
+    RecordingReporter r;
+    PlayerData out = Sentinel();
+    const std::string missing = dir.path() + "Absent.usr";
+    EXPECT_EQ(LoadPlayerFile(missing, out, r), LoadResult::Failed);
+    EXPECT_FALSE(test::Exists(missing));
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, missing);
+    EXPECT_EQ(r.messages[0].caption, "Probleme d'ouverture du fichier");
+
+    // A directory cannot be read as a file.
+    r.messages.clear();
+    EXPECT_EQ(LoadPlayerFile(dir.path(), out, r), LoadResult::Failed);
+    EXPECT_EQ(r.messages.size(), 1u);
+
+    // Not a player file: 13, silently, as the import expects.
+    r.messages.clear();
+    test::WriteBytes(dir.path() + "Autre.usr", {'M', 'Z', 0, 1});
+    EXPECT_EQ(LoadPlayerFile(dir.path() + "Autre.usr", out, r), LoadResult::NotPlayerFile);
+    test::WriteBytes(dir.path() + "Vide.usr", {});
+    EXPECT_EQ(LoadPlayerFile(dir.path() + "Vide.usr", out, r), LoadResult::NotPlayerFile);
+    EXPECT_TRUE(r.messages.empty());
+    EXPECT_EQ(static_cast<int>(LoadResult::NotPlayerFile), 13);
+
+    // Damaged: refused with its reason, caption "Info".
+    std::vector<uint8_t> bad = ReadBytes(kGolden);
+    PutLe32(bad, 3, 300);
+    test::WriteBytes(dir.path() + "Abime.usr", bad);
+    EXPECT_EQ(LoadPlayerFile(dir.path() + "Abime.usr", out, r), LoadResult::Failed);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].caption, "Info");
+    EXPECT_NE(r.messages[0].text.find("Num_code"), std::string::npos);
+    EXPECT_TRUE(SameBytes(out, Sentinel()));
+}
+
+SharedState StateWith(const PlayerData &p, const std::string &dir) {
+    SharedState s;
+    s.User_Dir = dir;
+    s.Current_Profile = p.profile;
+    s.Mem_Days = p.days;
+    s.Mem_Tournois = p.tournaments;
+    return s;
+}
+
+TEST(PlayerFile, loadPlayerDataFillsTheStoresOnlyWhenTheCountsAgree) {
+    TempDir dir;
+    RecordingReporter r;
+    const PlayerData p = MakeDeterministicPlayer();
+    ASSERT_TRUE(SaveCurrentPlayer(StateWith(p, dir.path()), r));
+    EXPECT_EQ(ReadBytes(dir.path() + "Dupont.usr"), ReadBytes(kGolden));
+
+    // Stores holding a closed player's records are replaced by the file's.
+    SharedState s;
+    s.User_Dir = dir.path();
+    s.Current_Profile = p.profile;
+    s.Mem_Days.resize(7);
+    ASSERT_TRUE(LoadPlayerData(s, "Dupont.usr", r));
+    EXPECT_TRUE(SameBytes({s.Current_Profile, s.Mem_Days, s.Mem_Tournois}, p));
+    EXPECT_TRUE(r.messages.empty());
+
+    // A library profile that disagrees with the file: refused, nothing changes.
+    SharedState other = StateWith(Sentinel(), dir.path());
+    other.Current_Profile.day_count = 1;
+    other.Mem_Days.resize(1);
+    const SharedState before = other;
+    EXPECT_FALSE(LoadPlayerData(other, "Dupont.usr", r));
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].caption, "Info");
+    EXPECT_TRUE(SameBytes({other.Current_Profile, other.Mem_Days, other.Mem_Tournois},
+                          {before.Current_Profile, before.Mem_Days, before.Mem_Tournois}));
+
+    // Missing files and names that leave the directory are refused the same way.
+    r.messages.clear();
+    EXPECT_FALSE(LoadPlayerData(other, "Absent.usr", r));
+    EXPECT_FALSE(LoadPlayerData(other, "../Dupont.usr", r));
+    EXPECT_EQ(r.messages.size(), 2u);
+    EXPECT_FALSE(test::Exists(dir.path() + "Absent.usr"));
+}
+
+TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
+    // Zero-filled days: only the record size limits them (742 days fit).
+    PlayerData p{};
+    p.profile = test::MakeProfile("Plein", "Jean", "Plein.usr");
+    p.profile.day_count = 741;
+    p.days.resize(741);
+    SharedState s = StateWith(p, "");
+    EXPECT_TRUE(FitsOneMoreDay(s));
+    s.Current_Profile.day_count = 742;
+    s.Mem_Days.resize(742);
+    EXPECT_FALSE(FitsOneMoreDay(s));
+    // 1048576 - 280 - 1412 * 742 = 792: two tournaments fit, not three.
+    EXPECT_TRUE(FitsOneMoreTournament(s));
+    s.Current_Profile.tournament_count = 2;
+    s.Mem_Tournois.resize(2);
+    EXPECT_FALSE(FitsOneMoreTournament(s));
+
+    // Noisy days: the pair stream is what runs out first.
+    std::mt19937 rng(3);
+    PlayerData noisy{};
+    noisy.profile = p.profile;
+    noisy.profile.day_count = 0;
+    SharedState n = StateWith(noisy, "");
+    Day_Sheet d;
+    auto *b = reinterpret_cast<uint8_t *>(&d);
+    while (FitsOneMoreDay(n)) {
+        for (std::size_t k = 0; k < sizeof d; ++k)
+            b[k] = static_cast<uint8_t>(k % 2 ? 1 + rng() % 255 : 0);
+        n.Mem_Days.push_back(d);
+        ++n.Current_Profile.day_count;
+        ASSERT_EQ(CheckPlayerFit(n.Current_Profile, n.Mem_Days, n.Mem_Tournois), PlayerFit::Ok);
+    }
+    EXPECT_LT(n.Current_Profile.day_count, 742);
+    EXPECT_GT(n.Current_Profile.day_count, 300);
+    EXPECT_FALSE(Encode({n.Current_Profile, n.Mem_Days, n.Mem_Tournois}).empty());
+
+    // Counts the stores cannot back are never "room for one more".
+    n.Current_Profile.day_count = static_cast<int32_t>(n.Mem_Days.size()) + 1;
+    EXPECT_FALSE(FitsOneMoreDay(n));
+    n.Current_Profile.day_count = -1;
+    EXPECT_FALSE(FitsOneMoreTournament(n));
+}
+
+} // namespace
+} // namespace zel
