@@ -1,0 +1,275 @@
+// Dialogs built from templates: ids, geometry, values, commands, marks, timers.
+#include "platform/template_dialog.h"
+#include "support/fake_platform.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+const DialogTemplate kSample{"SAMPLE",
+                             "Essai",
+                             240,
+                             150,
+                             kDialogModalFrame,
+                             {
+                                 {kNoId, Kind::GroupBox, "Joueur", 4, 4, 150, 70},
+                                 {kNoId, Kind::Static, "&Nom", 10, 16, 40, 10, kRightAligned},
+                                 {1004, Kind::Edit, "", 54, 14, 90, 12},
+                                 {kNoId, Kind::Static, "Age", 10, 32, 40, 10, kRightAligned},
+                                 {105, Kind::Edit, "", 54, 30, 20, 12, kDigitsOnly},
+                                 {1011, Kind::Edit, "", 54, 46, 90, 12, kPassword},
+                                 {1073, Kind::RadioButton, "Masculin", 10, 80, 50, 10},
+                                 {1074, Kind::RadioButton, "Féminin", 60, 80, 50, 10},
+                                 {1078, Kind::CheckBox, "1er Match", 10, 94, 50, 10},
+                                 {1022, Kind::RadioButton, "Domicile", 10, 108, 50, 10},
+                                 {1023, Kind::RadioButton, "Extérieur", 60, 108, 50, 10},
+                                 {107, Kind::ComboBox, "", 160, 14, 40, 80, kDropDownList | kSorted},
+                                 {1019, Kind::ComboBox, "", 160, 34, 40, 80},
+                                 {1113, Kind::Static, "", 160, 54, 40, 10, kSunken | kCentred},
+                                 {300, Kind::Button, "&Valider", 180, 100, 50, 14, kDefaultButton},
+                                 {301, Kind::Button, "&Annuler", 180, 120, 50, 14},
+                             }};
+
+class SampleDialog final : public TemplateDialog {
+  public:
+    explicit SampleDialog(const DialogTemplate &t = kSample) : TemplateDialog(t) {}
+    std::vector<std::pair<int, int>> commands;
+    std::vector<int> ticks;
+    bool closeOnCancel = false;
+
+  protected:
+    void onCommand(int id, int code) override {
+        commands.emplace_back(id, code);
+        if (id == 300 || (id == kIdCancel && closeOnCancel))
+            done(id);
+    }
+    void onTimer(int timer_id) override { ticks.push_back(timer_id); }
+};
+
+TEST(TemplateDialog, everyControlWithAnIdIsReachableAtItsConvertedRectangle) {
+    SampleDialog d;
+    const BaseUnits u = d.baseUnits();
+    EXPECT_GT(u.x, 3);
+    EXPECT_GT(u.y, 8);
+    for (const ControlTemplate &c : kSample.controls) {
+        if (c.id == kNoId)
+            continue;
+        ASSERT_NE(d.control(c.id), nullptr) << c.id;
+        const PixelRect r = DluToPixels(c.x, c.y, c.w, c.h, u);
+        EXPECT_EQ(d.controlRect(c.id).topLeft(), QPoint(r.x, r.y)) << c.id;
+        EXPECT_EQ(d.controlRect(c.id).width(), r.w) << c.id;
+    }
+    EXPECT_EQ(d.control(4242), nullptr);
+    EXPECT_EQ(d.size(), QSize(DluToPixelsX(240, u), DluToPixelsY(150, u)));
+    EXPECT_EQ(d.windowTitle(), "Essai");
+}
+
+TEST(TemplateDialog, theGraphAreaHasRoomForTheGraphsWithTheDialogFont) {
+    const DialogTemplate graph{
+        "G", "G", 493, 259, kDialogModalFrame, {{1143, Kind::Custom, "", 0, 0, 493, 259}}};
+    SampleDialog d(graph);
+    EXPECT_GE(d.controlRect(1143).width(), 675);
+    EXPECT_GE(d.controlRect(1143).height(), 409);
+}
+
+TEST(TemplateDialog, valuesReadBackAsWritten) {
+    SampleDialog d;
+    d.setText(1004, "Dupré");
+    EXPECT_EQ(d.text(1004), "Dupré");
+    EXPECT_EQ(d.textCp1252(1004), "Dupr\xE9");
+    EXPECT_EQ(d.textCp1252(1004, 3), "Dup");
+    d.setTextCp1252(1004, "Extr\xEAme");
+    EXPECT_EQ(d.text(1004), "Extrême");
+
+    d.setNumber(105, 42);
+    EXPECT_EQ(d.number(105), 42u);
+    d.setText(105, "");
+    EXPECT_EQ(d.number(105), 0u);
+    d.setNumber(1113, -3);
+    EXPECT_EQ(d.text(1113), "-3");
+    EXPECT_EQ(d.signedNumber(1113), -3);
+    EXPECT_EQ(d.number(1113), 0u);
+
+    d.setLimit(1004, 5);
+    d.setText(1004, "");
+    QTest::keyClicks(d.control(1004), "abcdefgh");
+    EXPECT_EQ(d.text(1004), "abcde");
+    QTest::keyClicks(d.control(105), "4x2");
+    EXPECT_EQ(d.text(105), "42");
+    EXPECT_EQ(d.controlAs<QLineEdit>(1011)->echoMode(), QLineEdit::Password);
+}
+
+TEST(TemplateDialog, checksAndRadioGroups) {
+    SampleDialog d;
+    d.setChecked(1073, true);
+    d.setChecked(1022, true); // another group: 1073 stays checked
+    EXPECT_TRUE(d.checked(1073));
+    EXPECT_TRUE(d.checked(1022));
+    d.click(1074);
+    EXPECT_FALSE(d.checked(1073));
+    EXPECT_TRUE(d.checked(1074));
+    EXPECT_TRUE(d.checked(1022));
+    d.setChecked(1074, false); // a group may be left empty
+    EXPECT_FALSE(d.checked(1073));
+    EXPECT_FALSE(d.checked(1074));
+    d.click(1078);
+    EXPECT_TRUE(d.checked(1078));
+}
+
+TEST(TemplateDialog, sortedListsAndSelection) {
+    SampleDialog d;
+    for (const char *label : {"NC", "15", "100", "95", "4T"})
+        d.addItem(107, label);
+    QStringList order;
+    for (int i = 0; i < d.itemCount(107); ++i)
+        order << d.itemText(107, i);
+    EXPECT_EQ(order, QStringList({"100", "15", "4T", "95", "NC"}));
+    EXPECT_EQ(d.currentIndex(107), -1);
+    EXPECT_EQ(d.text(107), "");
+    EXPECT_EQ(d.select(107, "9"), 3);
+    EXPECT_EQ(d.text(107), "95");
+    EXPECT_EQ(d.select(107, "zz"), -1);
+    EXPECT_EQ(d.currentIndex(107), 3);
+    EXPECT_EQ(d.findItem(107, "nc"), 4);
+    d.setCurrentIndex(107, -1);
+    EXPECT_EQ(d.text(107), "");
+
+    // Unsorted editable combo: entries in the order added, typed text untouched.
+    d.setText(1019, "N3");
+    d.addItem(1019, "R2");
+    d.addItem(1019, "N1");
+    EXPECT_EQ(d.itemText(1019, 0), "R2");
+    EXPECT_EQ(d.text(1019), "N3");
+    d.setCurrentIndex(1019, 1);
+    EXPECT_EQ(d.text(1019), "N1");
+    d.clearItems(1019);
+    EXPECT_EQ(d.itemCount(1019), 0);
+}
+
+TEST(TemplateDialog, userActionsSendCommandsAndApiChangesDoNot) {
+    SampleDialog d;
+    d.show();
+    d.setText(1004, "x");
+    d.setChecked(1078, true);
+    d.addItem(107, "15");
+    d.setCurrentIndex(107, 0);
+    EXPECT_TRUE(d.commands.empty());
+
+    d.click(1078);
+    QTest::keyClicks(d.control(1004), "a");
+    d.enable(301, false);
+    d.click(301); // disabled: nothing
+    EXPECT_EQ(d.commands, (std::vector<std::pair<int, int>>{{1078, kClicked}, {1004, kEditChange}}));
+    d.click(300);
+    EXPECT_EQ(d.result(), 300);
+    EXPECT_FALSE(d.isVisible());
+}
+
+TEST(TemplateDialog, escapeAndCloseBoxSendCommandTwoAndTheDialogDecides) {
+    SampleDialog d;
+    d.show();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    d.close();
+    EXPECT_EQ(d.commands, (std::vector<std::pair<int, int>>{{kIdCancel, kClicked}, {kIdCancel, kClicked}}));
+    EXPECT_TRUE(d.isVisible());
+    d.closeOnCancel = true;
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), kIdCancel);
+}
+
+TEST(TemplateDialog, enterPressesTheDefaultButtonOrSendsOk) {
+    SampleDialog d;
+    d.show();
+    d.activateWindow();
+    d.setFocusTo(1004);
+    QTest::keyClick(d.control(1004), Qt::Key_Return);
+    EXPECT_EQ(d.result(), 300);
+
+    const DialogTemplate bare{"B", "B", 100, 40, kDialogModalFrame, {{1011, Kind::Edit, "", 4, 4, 60, 12}}};
+    SampleDialog b(bare);
+    b.show();
+    QTest::keyClick(b.control(1011), Qt::Key_Return);
+    EXPECT_EQ(b.commands, (std::vector<std::pair<int, int>>{{kIdOk, kClicked}}));
+}
+
+TEST(TemplateDialog, inputsAreNamedAfterTheirLabels) {
+    SampleDialog d;
+    EXPECT_EQ(d.control(1004)->accessibleName(), "Nom");
+    EXPECT_EQ(d.control(105)->accessibleName(), "Age");
+    EXPECT_EQ(d.control(1011)->accessibleName(), "Joueur"); // no label: its group box
+    EXPECT_EQ(d.control(107)->accessibleName(), "Essai");   // nothing around: the title
+    // The label's mnemonic leads to its field.
+    const auto labels = d.findChildren<QLabel *>();
+    const auto nom = std::find_if(labels.begin(), labels.end(), [](QLabel *l) { return l->buddy(); });
+    ASSERT_NE(nom, labels.end());
+    EXPECT_EQ((*nom)->buddy(), d.control(1004));
+    d.nameControl(1011, "Mot de passe");
+    EXPECT_EQ(d.control(1011)->accessibleName(), "Mot de passe");
+}
+
+QColor PixelAt(QWidget &w, QPoint p) {
+    return w.grab().toImage().pixelColor(p);
+}
+
+TEST(TemplateDialog, marksStayInTheListAndAreRedrawnOnEveryPaint) {
+    SampleDialog d;
+    d.show();
+    const QPoint origin = d.controlRect(107).topLeft();
+    const QPoint tip = origin + QPoint(12 + 3, -8 + 6);  // last row of the arrow
+    const QPoint wide = origin + QPoint(12 + 0, -8 + 3); // left end of the widest row
+    d.markControl(107, 12, -8, kMarkRed);
+    ASSERT_EQ(d.markList().size(), 1u);
+    EXPECT_EQ(PixelAt(d, tip), QColor(255, 0, 0));
+    EXPECT_EQ(PixelAt(d, wide), QColor(255, 0, 0));
+    EXPECT_NE(PixelAt(d, origin + QPoint(12 + 6, -8 + 0)), QColor(255, 0, 0)); // outside the arrow
+    d.update();
+    EXPECT_EQ(PixelAt(d, tip), QColor(255, 0, 0)); // painted again
+
+    d.markControl(107, 12, -8, kMarkFace); // erased by a later mark
+    EXPECT_EQ(PixelAt(d, tip), d.palette().color(QPalette::Window));
+    d.clearMarks();
+    EXPECT_TRUE(d.markList().empty());
+    d.markControl(105, 12, -10, kMarkRed);
+    EXPECT_EQ(PixelAt(d, d.controlRect(105).topLeft() + QPoint(15, -4)), QColor(255, 0, 0));
+    EXPECT_NE(PixelAt(d, tip), QColor(255, 0, 0));
+}
+
+TEST(TemplateDialog, timersTickOnDemand) {
+    SampleDialog d;
+    d.setTimer(1, kEntryTimerPeriod);
+    EXPECT_TRUE(d.timerActive(1));
+    d.tick(1);
+    d.tick(1);
+    EXPECT_EQ(d.ticks, (std::vector<int>{1, 1}));
+    d.stopTimer(1);
+    EXPECT_FALSE(d.timerActive(1));
+}
+
+TEST(FakePlatform, runsADialogThroughItsScriptAndReturnsItsResult) {
+    FakePlatform platform;
+    SampleDialog d;
+    platform.onDialog([](QDialog &dialog) {
+        auto &f = FakePlatform::form(dialog);
+        f.setText(1004, "Martin");
+        f.click(300);
+    });
+    EXPECT_EQ(platform.runModal(d), 300);
+    EXPECT_EQ(d.text(1004), "Martin");
+    SampleDialog open;
+    EXPECT_EQ(platform.runModal(open), FakePlatform::kLeftOpen);
+    EXPECT_EQ(platform.dialogs, (std::vector<std::string>{"Essai", "Essai"}));
+    EXPECT_EQ(platform.leftOpen.size(), 1u);
+}
+
+} // namespace
+} // namespace zel
