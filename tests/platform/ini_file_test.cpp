@@ -1,0 +1,85 @@
+// Settings files with Windows profile semantics, and the paths built from them.
+#include "platform/ini_file.h"
+#include "platform/paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace zel {
+namespace {
+
+TEST(IniFile, readsAsProfileStringsAre) {
+    const IniFile ini("; réglages\r\n[zel]\r\n  userdrive =  D  \r\nUserPath=\"\\players\\\"\r\n"
+                      "[Options]\r\nAutoLoad=true\r\nAFileName='Dupont.usr'\r\nEmpty=\r\n"
+                      "[options]\r\nAutoGrid=TRUE\r\n");
+    EXPECT_EQ(ini.value("Zel", "UserDrive"), "D");
+    EXPECT_EQ(ini.value("ZEL", "userpath"), "\\players\\");
+    EXPECT_EQ(ini.value("Options", "AutoLoad"), "true"); // values keep their case
+    EXPECT_EQ(ini.value("Options", "AFileName"), "Dupont.usr");
+    EXPECT_EQ(ini.value("Options", "Empty"), "");
+    EXPECT_EQ(ini.value("Options", "Missing"), std::nullopt);
+    EXPECT_EQ(ini.value("Options", "AutoGrid"), std::nullopt); // only the first section counts
+    EXPECT_EQ(ini.get("Nowhere", "Key", "FALSE"), "FALSE");
+    EXPECT_EQ(ini.value("Options", "; réglages"), std::nullopt);
+}
+
+TEST(IniFile, longValuesAreCutToTheBuffer) {
+    const IniFile ini("[Zel]\nUserPath=" + std::string(2000, 'a') + "\n");
+    EXPECT_EQ(ini.value("Zel", "UserPath")->size(), kProfileValueMax);
+}
+
+TEST(IniFile, writingAKeyKeepsEveryOtherLine) {
+    IniFile ini(
+        "; garder\r\n[Zel]\r\nUserPath=.\\users\\\r\n\r\n[OPTIONS]\r\nautoload=TRUE\r\nOther=1\r\n\r\n"
+        "[Autre]\r\nX=y\r\n");
+    ini.set("Options", "AutoLoad", "FALSE");
+    ini.set("Options", "AFileName", "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX");
+    ini.set("Nouvelle", "K", "v");
+    EXPECT_EQ(ini.text(),
+              "; garder\r\n[Zel]\r\nUserPath=.\\users\\\r\n\r\n[OPTIONS]\r\nAutoLoad=FALSE\r\nOther=1\r\n"
+              "AFileName=XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\r\n\r\n[Autre]\r\nX=y\r\n"
+              "[Nouvelle]\r\nK=v\r\n");
+    IniFile empty;
+    empty.set("Options", "AutoGrid", "TRUE");
+    EXPECT_EQ(empty.text(), "[Options]\nAutoGrid=TRUE\n");
+}
+
+TEST(IniFile, savesAtomicallyAndLoadsBack) {
+    const auto dir = std::filesystem::temp_directory_path() / "zel_ini_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "Zel.ini").string();
+    EXPECT_EQ(IniFile::Load(path).text(), ""); // missing: empty
+    IniFile ini("[Zel]\nUserDrive=\n");
+    ini.set("Options", "AutoLoad", "TRUE");
+    ASSERT_TRUE(ini.save(path));
+    EXPECT_EQ(IniFile::Load(path).value("options", "autoload"), "TRUE");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1); // no temporary left
+    EXPECT_FALSE(ini.save((dir / "no" / "such" / "Zel.ini").string()));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Paths, userDirIsAbsoluteWithATrailingSlash) {
+    struct Case {
+        const char *drive, *path, *expected;
+    };
+    const Case cases[] = {
+        {"", ".\\users\\", "/start/users/"},
+        {"C", ".\\users\\", "/start/users/"}, // the Windows default
+        {"C:", "\\players\\", "/start/players/"},
+        {"", "C:\\players", "/start/players/"},
+        {"", "/home/me/zel", "/home/me/zel/"},
+        {"", "..\\autres\\", "/autres/"},
+        {"", "", "/start/"},
+        {"sub", "dir\\", "/start/subdir/"}, // joined as they are, without a separator
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(ResolveUserDir("/start", c.drive, c.path), c.expected) << c.drive << " + " << c.path;
+    EXPECT_EQ(ResolveStartPath("/start", ".\\data\\main.bmp"), "/start/data/main.bmp");
+    EXPECT_EQ(ResolveStartPath("/start/", ".\\help\\zel.hlp"), "/start/help/zel.hlp");
+}
+
+} // namespace
+} // namespace zel
