@@ -86,7 +86,7 @@ AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const u
 ReadFileStatus ReadWholeFile(const std::string &path, std::size_t max_bytes, std::vector<uint8_t> &out) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT ? ReadFileStatus::Missing : ReadFileStatus::OpenFailed;
+        return errno == ENOENT || errno == ENOTDIR ? ReadFileStatus::Missing : ReadFileStatus::OpenFailed;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);

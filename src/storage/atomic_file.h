@@ -28,6 +28,7 @@ struct AtomicWriteResult {
 // An existing target's permission bits are kept.
 [[nodiscard]] AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const uint8_t> bytes);
 
+// Missing: the file or one of its directories does not exist.
 enum class ReadFileStatus { Ok, Missing, OpenFailed, ReadFailed, TooLarge };
 
 // Reads a whole regular file. A file longer than max_bytes gives TooLarge with
