@@ -88,7 +88,7 @@ bool QtPlatform::openHelp(const std::string &path, int context) {
     help_->setWindowTitle(help_->documentTitle().isEmpty() ? QStringLiteral("Aide de Zel Manager")
                                                            : help_->documentTitle());
     if (context != 0)
-        help_->scrollToAnchor(QStringLiteral("ctx%1").arg(context));
+        help_->scrollToAnchor(QStringLiteral("ctx-%1").arg(context));
     help_->show();
     help_->raise();
     help_->activateWindow();
