@@ -101,24 +101,34 @@ class BitWriter {
     uint64_t count_ = 0;
 };
 
-// Lookup of the code that starts a 16-bit window: (length << 8) | symbol, 0 for none.
-using DecodeTable = std::vector<uint16_t>;
+// Lookup of the code that starts a window of `bits` bits (the longest code's
+// length): (length << 8) | symbol, 0 where no code starts.
+struct DecodeTable {
+    int bits = 0;
+    std::vector<uint16_t> slots;
+};
 
 bool BuildDecodeTable(std::span<const Code_Entry> table, DecodeTable &lut) {
     if (table.empty() || table.size() > 256)
         return false;
-    lut.assign(1u << 16, 0);
+    int longest = 0;
     for (const Code_Entry &e : table) {
         if (e.length < 1 || e.length > kMaxCodeLength || e.code > 0xFFFF)
             return false;
-        const uint32_t span = 1u << (16 - e.length);
-        if ((e.code & (span - 1)) != 0)
+        if ((e.code & ((1u << (16 - e.length)) - 1)) != 0)
             return false; // stray bits below the code: the entry could never match
+        longest = std::max<int>(longest, e.length);
+    }
+    lut.bits = longest;
+    lut.slots.assign(std::size_t(1) << longest, 0);
+    for (const Code_Entry &e : table) {
+        const uint32_t first = e.code >> (16 - longest);
+        const uint32_t span = 1u << (longest - e.length);
         const uint16_t value = static_cast<uint16_t>((e.length << 8) | e.symbol);
-        for (uint32_t slot = e.code; slot < e.code + span; ++slot) {
-            if (lut[slot] != 0)
+        for (uint32_t slot = first; slot < first + span; ++slot) {
+            if (lut.slots[slot] != 0)
                 return false; // duplicate code, or one code is a prefix of another
-            lut[slot] = value;
+            lut.slots[slot] = value;
         }
     }
     return true;
@@ -195,7 +205,7 @@ DecodeStatus HuffDecode(std::span<const Code_Entry> table, std::span<const uint8
         const uint64_t left = bit_count - pos;
         if (left < 16)
             window &= (0xFFFFu << (16 - left)) & 0xFFFF;
-        const uint16_t hit = lut[window];
+        const uint16_t hit = lut.slots[window >> (16 - lut.bits)];
         if (hit == 0)
             return DecodeStatus::Corrupt;
         const unsigned length = hit >> 8;
