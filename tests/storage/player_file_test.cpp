@@ -63,10 +63,13 @@ uint32_t GetLe32(const std::vector<uint8_t> &f, std::size_t at) {
 }
 
 // A sentinel that a refused decode must leave exactly as it was.
-PlayerData Sentinel() {
-    PlayerData p = MakeDeterministicPlayer();
-    SetFieldText(p.profile.name, "Sentinelle");
-    return p;
+const PlayerData &Sentinel() {
+    static const PlayerData sentinel = [] {
+        PlayerData p = MakeDeterministicPlayer();
+        SetFieldText(p.profile.name, "Sentinelle");
+        return p;
+    }();
+    return sentinel;
 }
 
 TEST(PlayerFile, matchesTheCheckedInFile) {
@@ -209,6 +212,42 @@ TEST(PlayerFile, bitFlipsAreRefusedOrGiveAWellFormedPlayer) {
             EXPECT_TRUE(SameBytes(again, out)) << bit;
         } else {
             EXPECT_TRUE(SameBytes(out, Sentinel())) << bit;
+        }
+    }
+}
+
+TEST(PlayerFile, randomMutationsAreRefusedOrGiveAWellFormedPlayer) {
+    // Several changes at once, in the header, the table and the bits, of files
+    // with short and long codes.
+    std::mt19937 rng(4711);
+    const std::vector<std::vector<uint8_t>> seeds = {ReadBytes(kGolden),
+                                                     Encode(test::MakeRealisticPlayer(60, 40, 8))};
+    for (int round = 0; round < 600; ++round) {
+        std::vector<uint8_t> g = seeds[round % 2];
+        const int changes = 1 + static_cast<int>(rng() % 6);
+        for (int c = 0; c < changes; ++c) {
+            // Half of the changes hit the first 64 bytes, where the counts live.
+            const std::size_t at = rng() % (rng() % 2 ? std::min<std::size_t>(64, g.size()) : g.size());
+            switch (rng() % 4) {
+            case 0:
+                g[at] = static_cast<uint8_t>(rng());
+                break;
+            case 1:
+                g[at] ^= static_cast<uint8_t>(1u << (rng() % 8));
+                break;
+            case 2:
+                g.resize(at + 1);
+                break;
+            default:
+                g.insert(g.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
+                break;
+            }
+        }
+        PlayerData out = Sentinel();
+        if (DecodePlayer(g, out) == PlayerFileStatus::Ok) {
+            EXPECT_FALSE(Encode(out).empty()) << round;
+        } else {
+            EXPECT_TRUE(SameBytes(out, Sentinel())) << round;
         }
     }
 }
