@@ -592,6 +592,19 @@ TEST_F(ExportCommand, badUsageShowsTheUsageAndCode2) {
     fs::current_path(was);
 }
 
+TEST_F(ExportCommand, anOutputThatCannotBeWrittenIsNoSuccess) {
+    const std::string path = WritePlayer(KnownPlayer());
+    for (const char *format : {"", "--csv"}) {
+        std::ostringstream out, err;
+        out.setstate(std::ios::badbit); // as a full disk or a closed pipe leaves std::cout
+        std::vector<std::string> args{path};
+        if (*format)
+            args.insert(args.begin(), format);
+        EXPECT_EQ(RunExport(args, out, err), Export_Failed);
+        EXPECT_NE(err.str().find("erreur d'\u00E9criture"), std::string::npos) << err.str();
+    }
+}
+
 // The real program, as a script would run it.
 std::string ReadAll(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
