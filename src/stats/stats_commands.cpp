@@ -1,17 +1,26 @@
 // The statistics commands of the main window.
 #include "stats/stats_commands.h"
 
+#include "platform/platform.h"
+#include "stats/details_dialog.h"
+#include "stats/graphs_dialog.h"
+#include "stats/recap_dialog.h"
+
 namespace zel {
 
-// Each returns 0 (nothing happened) until its dialog exists.
-int RunRecap(CommandContext &) {
-    return 0;
+int RunRecap(CommandContext &context) {
+    RecapDialog dialog(context.state, context.parent);
+    return context.platform.runModal(dialog);
 }
-int RunDetails(CommandContext &) {
-    return 0;
+
+int RunDetails(CommandContext &context) {
+    DetailsDialog dialog(context.state, context.parent);
+    return context.platform.runModal(dialog);
 }
-int RunGraphs(CommandContext &) {
-    return 0;
+
+int RunGraphs(CommandContext &context) {
+    GraphsDialog dialog(context.state, context.parent);
+    return context.platform.runModal(dialog);
 }
 
 } // namespace zel
