@@ -1,0 +1,134 @@
+// The season list (sorting, source indices, selection) and the tabbed pages (guard, one page).
+#include "platform/season_list.h"
+#include "platform/tabbed_pages.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabBar>
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+const std::vector<std::vector<QString>> kRows = {
+    {"2000 - 2001", "3", "30", "Club", "7"},
+    {"2001 - 2002", "5", "25", "Club", "12"},
+    {"1999 - 2000", "1", "30", "club", "7"},
+    {"2002 - 2003", "2", "nc", "Club", "-2"},
+};
+
+SeasonList *MakeList() {
+    auto *list = new SeasonList({{"Championnat", 100, Qt::AlignLeft},
+                                 {"Nombre de journées", 110, Qt::AlignRight},
+                                 {"Classement", 80, Qt::AlignRight},
+                                 {"Club", 100, Qt::AlignLeft},
+                                 {"Points", 60, Qt::AlignRight}});
+    list->setRows(int(kRows.size()), [](int s, int c) { return kRows[std::size_t(s)][std::size_t(c)]; });
+    return list;
+}
+
+std::vector<int> Order(const SeasonList &list) {
+    std::vector<int> out;
+    for (int r = 0; r < list.rowCount(); ++r)
+        out.push_back(list.sourceAt(r));
+    return out;
+}
+
+TEST(SeasonList, showsHeadsWidthsAndRowsInSourceOrder) {
+    std::unique_ptr<SeasonList> list(MakeList());
+    EXPECT_EQ(list->head(1), "Nombre de journées");
+    EXPECT_EQ(list->columnWidth(1), 110);
+    EXPECT_EQ(list->model()->headerData(4, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                  Qt::AlignRight,
+              Qt::AlignRight);
+    EXPECT_EQ(Order(*list), (std::vector<int>{0, 1, 2, 3}));
+    EXPECT_EQ(list->textAt(1, 0), "2001 - 2002");
+    list->setHead(1, "Nombre de journée");
+    EXPECT_EQ(list->model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "Nombre de journée");
+}
+
+TEST(SeasonList, sortsAsTextWithoutCaseTiesByTheFirstColumn) {
+    std::unique_ptr<SeasonList> list(MakeList());
+    // "-2" < "12" < "7" as text; the two "7" rows follow their first column.
+    list->header()->sectionClicked(4);
+    EXPECT_EQ(Order(*list), (std::vector<int>{3, 1, 2, 0}));
+    // "Club" and "club" are equal: column 0 decides.
+    list->sortByColumn(3);
+    EXPECT_EQ(Order(*list), (std::vector<int>{2, 0, 1, 3}));
+    // "25" < "30" = "30" < "nc"; every click sorts ascending again.
+    list->sortByColumn(2);
+    list->sortByColumn(2);
+    EXPECT_EQ(Order(*list), (std::vector<int>{1, 2, 0, 3}));
+}
+
+TEST(SeasonList, selectionFollowsItsRowThroughASortAndReportsEveryChange) {
+    std::unique_ptr<SeasonList> list(MakeList());
+    QSignalSpy changed(list.get(), &SeasonList::rowStateChanged);
+    EXPECT_EQ(list->currentSource(), -1);
+    list->selectRow(0);
+    EXPECT_EQ(list->currentSource(), 0);
+    EXPECT_GE(changed.count(), 1);
+    list->sortByColumn(4);
+    EXPECT_EQ(list->currentSource(), 0);
+    EXPECT_EQ(list->sourceAt(3), 0);
+    const int before = int(changed.count());
+    list->clearRowSelection();
+    EXPECT_GT(changed.count(), before);
+    EXPECT_EQ(list->currentSource(), -1);
+    // Rebuilding the rows is silent and selects nothing.
+    const int quiet = int(changed.count());
+    list->setRows(2, [](int s, int) { return QString::number(s); });
+    EXPECT_EQ(changed.count(), quiet);
+    EXPECT_EQ(list->currentSource(), -1);
+    EXPECT_EQ(list->rowCount(), 2);
+}
+
+TEST(TabbedPages, rebuildsOnePageOnEveryChangeUnlessTheGuardRefuses) {
+    TabbedPages tabs;
+    tabs.resize(300, 200);
+    int made = 0;
+    tabs.setPageFactory([&](int tab, QWidget *parent) -> QWidget * {
+        ++made;
+        return new QLabel(QString("page %1").arg(tab), parent);
+    });
+    bool allow = true;
+    std::vector<std::pair<int, int>> asked;
+    tabs.setChangeGuard([&](int from, int to) {
+        asked.emplace_back(from, to);
+        return allow;
+    });
+    for (int k = 1; k <= 3; ++k)
+        tabs.addTab(QString("Journée n°%1").arg(k));
+    tabs.rebuildPage();
+    ASSERT_NE(tabs.page(), nullptr);
+    EXPECT_EQ(static_cast<QLabel *>(tabs.page())->text(), "page 0");
+    EXPECT_TRUE(asked.empty());
+
+    QPointer<QWidget> first = tabs.page();
+    tabs.tabBar()->setCurrentIndex(2); // as a click
+    EXPECT_EQ(tabs.currentTab(), 2);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(static_cast<QLabel *>(tabs.page())->text(), "page 2");
+    EXPECT_EQ(tabs.findChildren<QLabel *>().size(), 1);
+    EXPECT_TRUE(tabs.pageArea().contains(tabs.page()->geometry()));
+
+    allow = false;
+    QPointer<QWidget> kept = tabs.page();
+    EXPECT_FALSE(tabs.selectTab(0));
+    EXPECT_EQ(tabs.currentTab(), 2);
+    EXPECT_EQ(tabs.tabBar()->currentIndex(), 2);
+    EXPECT_FALSE(kept.isNull());
+    EXPECT_EQ(asked.back(), std::make_pair(2, 0));
+    EXPECT_EQ(made, 2);
+
+    tabs.removeTab(2); // quiet: the caller rebuilds
+    tabs.setCurrentTabQuietly(0);
+    tabs.rebuildPage();
+    EXPECT_EQ(static_cast<QLabel *>(tabs.page())->text(), "page 0");
+    EXPECT_EQ(tabs.count(), 2);
+}
+
+} // namespace
+} // namespace zel
