@@ -65,9 +65,9 @@ struct Accelerator {
 };
 
 inline const std::vector<Accelerator> kAccelerators = {
-    {"Ctrl+A", 40019}, {"Ctrl+D", 40025}, {"Ctrl+D", 40012}, {"Ctrl+E", 40026}, {"Ctrl+G", 40027},
-    {"Ctrl+H", 40018}, {"Ctrl+I", 40029}, {"Ctrl+N", 40001}, {"Ctrl+O", 40023}, {"Ctrl+S", 40028},
-    {"Ctrl+T", 40024}, {"Esc", 40016},
+    {"Ctrl+A", 40019}, {"Ctrl+D", 40025}, {"Ctrl+D", 40012}, {"Ctrl+E", 40026},
+    {"Ctrl+G", 40027}, {"Ctrl+H", 40018}, {"Ctrl+I", 40029}, {"Ctrl+N", 40001},
+    {"Ctrl+O", 40023}, {"Ctrl+S", 40028}, {"Ctrl+T", 40024}, {"Esc", 40016},
 };
 
 // A toolbar slot: a button showing image `image` of its strip, or a separator (id 0).
@@ -84,13 +84,14 @@ inline constexpr int kToolbarImageHeight = 15;
 inline const std::vector<ToolbarSlot> kSimpleToolbar = {{0, 19000}, {1, 19001}};
 
 inline const std::vector<ToolbarSlot> kFullToolbar = {
-    {0, 19000}, {1, 19001}, {2, 0}, {3, 0}, {4, 19002}, {5, 19003}, {6, 19004}, {7, 0}, {8, 19005}, {9, 19006},
+    {0, 19000}, {1, 19001}, {2, 0}, {3, 0},     {4, 19002},
+    {5, 19003}, {6, 19004}, {7, 0}, {8, 19005}, {9, 19006},
 };
 
 // String table entries 1 to 7: the tooltip of button 19000 + k - 1 is entry k.
 inline constexpr std::string_view kStringTable[] = {
-    "Nouveau joueur",         "Chargement d'un joueur", "Nouvelle journée", "Visualisation des journées",
-    "Récapitulatif",          "Nouveau tournoi",        "Visualisation des tournois",
+    "Nouveau joueur", "Chargement d'un joueur", "Nouvelle journée",           "Visualisation des journées",
+    "Récapitulatif",  "Nouveau tournoi",        "Visualisation des tournois",
 };
 
 // The tooltip of a toolbar button, empty for any other id.
