@@ -1,12 +1,19 @@
 // The tournament commands of the main window.
 #include "tournaments/tournament_commands.h"
 
+#include "platform/platform.h"
+#include "tournaments/add_tournament_dialog.h"
+
 namespace zel {
 
-// Each returns 0 (nothing happened) until its dialog exists.
-int RunAddTournament(CommandContext &) {
-    return 0;
+int RunAddTournament(CommandContext &context) {
+    AddTournamentDialog dialog(context.state, context.platform, context.parent);
+    context.platform.runModal(dialog);
+    // Whether the save worked or not, a stored tournament is in memory and the
+    // shell's tournament items must reach it.
+    return dialog.stored() ? 1 : 0;
 }
+
 int RunViewTournaments(CommandContext &) {
     return 0;
 }
