@@ -15,6 +15,8 @@
 
 #include <QPixmap>
 
+#include <algorithm>
+
 namespace zel {
 namespace {
 
@@ -87,8 +89,12 @@ void AutoPassDialog::onCommand(int id, int) {
 
 AboutBox::AboutBox(const std::string &picture_path, Platform &platform, QWidget *parent)
     : TemplateDialog(kAboutTemplate, parent), platform_(platform) {
-    // A missing picture leaves its frame empty.
-    setPicture(kAboutPictureId, QPixmap(QString::fromStdString(picture_path)));
+    // The frame holds the picture at its own size; a missing picture leaves the frame empty.
+    const QPixmap picture(QString::fromStdString(picture_path));
+    setPicture(kAboutPictureId, picture);
+    if (QWidget *frame = control(kAboutPictureId); frame && !picture.isNull())
+        frame->setGeometry(0, 0, std::min(frame->width(), picture.width() + 2),
+                           std::min(frame->height(), picture.height() + 2));
 }
 
 void AboutBox::onCommand(int id, int) {
