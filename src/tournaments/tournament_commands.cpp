@@ -3,6 +3,7 @@
 
 #include "platform/platform.h"
 #include "tournaments/add_tournament_dialog.h"
+#include "tournaments/tournament_list_dialog.h"
 
 namespace zel {
 
@@ -14,11 +15,14 @@ int RunAddTournament(CommandContext &context) {
     return dialog.stored() ? 1 : 0;
 }
 
-int RunViewTournaments(CommandContext &) {
-    return 0;
+int RunViewTournaments(CommandContext &context) {
+    TournamentListDialog dialog(context.state, context.platform, TournamentListMode::View, context.parent);
+    return context.platform.runModal(dialog);
 }
-int RunModifyTournament(CommandContext &) {
-    return 0;
+
+int RunModifyTournament(CommandContext &context) {
+    TournamentListDialog dialog(context.state, context.platform, TournamentListMode::Modify, context.parent);
+    return context.platform.runModal(dialog);
 }
 
 } // namespace zel
