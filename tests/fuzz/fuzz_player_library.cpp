@@ -1,0 +1,97 @@
+// Fuzz target: a players' directory with any User.bib and any player files.
+//
+// Input: byte 0 holds the number of player files (bits 0..2, at most 4) and
+// which of them are directories instead (bits 3..6); then each file as a
+// 2-byte little-endian length and its bytes; the rest is User.bib. The files
+// are A.usr, B.usr, C.usr and D.usr. After the library is read, a player
+// named after the first one offered is registered, and then removed again.
+#include "fuzz_support.h"
+#include "platform/fixed_text.h"
+#include "players/player_library.h"
+#include "shell/shared_state.h"
+#include "storage/atomic_file.h"
+#include "storage/player_file.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+std::vector<uint8_t> ReadAll(const std::string &path) {
+    std::vector<uint8_t> bytes;
+    if (zel::ReadWholeFile(path, 1 << 24, bytes) != zel::ReadFileStatus::Ok)
+        bytes.clear();
+    return bytes;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
+    using namespace zel;
+    if (size < 1)
+        return 0;
+    const std::string dir = fuzz::FreshScratchDir();
+    const int files = std::min(data[0] & 7, 4);
+    std::size_t at = 1;
+    for (int i = 0; i < files; ++i) {
+        std::size_t length = 0;
+        if (at + 2 <= size) {
+            length = std::min<std::size_t>(data[at] | data[at + 1] << 8, size - at - 2);
+            at += 2;
+        }
+        const std::string path = dir + static_cast<char>('A' + i) + ".usr";
+        if (data[0] & (8 << i))
+            std::filesystem::create_directory(path);
+        else
+            fuzz::WriteFileBytes(path, data + at, length);
+        at += length;
+    }
+    const std::string library = dir + kLibraryFileName;
+    fuzz::WriteFileBytes(library, data + at, size - at);
+    const std::size_t records = (size - at) / kLibraryRecordBytes;
+
+    SharedState s;
+    s.User_Dir = dir;
+    fuzz::CountingReporter r;
+    const std::vector<LibraryEntry> entries = ReadPlayerLibrary(s, r);
+    FUZZ_CHECK(s.Library_Image.size() == records);
+    FUZZ_CHECK(entries.size() <= records);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const LibraryEntry &e = entries[i];
+        FUZZ_CHECK(e.record < records && (i == 0 || e.record > entries[i - 1].record));
+        FUZZ_CHECK(e.display.size() <= 63);
+        FUZZ_CHECK(IsPlainFileName(e.file_name));
+        // Saving and deleting go by the profile's file name: it must be the file read.
+        FUZZ_CHECK(FieldText(s.Library_Image[e.record].file_name) == e.file_name);
+    }
+    // Nothing is created or changed by reading.
+    FUZZ_CHECK(ReadAll(library) == std::vector<uint8_t>(data + at, data + size));
+    if (entries.empty())
+        return 0;
+
+    // A second player of the same name: it gets a file name of its own.
+    const std::vector<uint8_t> before = ReadAll(library);
+    s.Current_Profile = s.Library_Image[entries[0].record];
+    s.Current_Profile.day_count = 0;
+    s.Current_Profile.tournament_count = 0;
+    if (s.Current_Profile.scale_length < 1 || s.Current_Profile.scale_length > 19)
+        s.Current_Profile.scale_length = 9;
+    if (!RegisterNewPlayer(s, r)) {
+        FUZZ_CHECK(ReadAll(library) == before);
+        return 0;
+    }
+    const std::string name(FieldText(s.Current_Profile.file_name));
+    FUZZ_CHECK(IsPlainFileName(name) && name != entries[0].file_name);
+    const std::vector<uint8_t> after = ReadAll(library);
+    const std::size_t whole = before.size() / kLibraryRecordBytes * kLibraryRecordBytes;
+    FUZZ_CHECK(after.size() == whole + kLibraryRecordBytes);
+    FUZZ_CHECK(std::equal(before.begin(), before.begin() + whole, after.begin()));
+    PlayerData saved;
+    FUZZ_CHECK(LoadPlayerFile(PlayerFilePath(dir, name), saved, r) == LoadResult::Ok);
+    FUZZ_CHECK(std::memcmp(&saved.profile, &s.Current_Profile, sizeof saved.profile) == 0);
+
+    // Removing takes out the first record of that name, which is the new one.
+    FUZZ_CHECK(RemoveFromLibrary(s, r));
+    FUZZ_CHECK(ReadAll(library) == std::vector<uint8_t>(before.begin(), before.begin() + whole));
+    return 0;
+}
