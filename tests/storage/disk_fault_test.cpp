@@ -1,0 +1,208 @@
+// Saves that fail on a real disk: the old files, the data in memory and the directory stay as they were.
+#include "players/player_library.h"
+#include "shell/shared_state.h"
+#include "storage/player_file.h"
+#include "storage_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zel {
+namespace {
+
+using test::ReadBytes;
+using test::RecordingReporter;
+using test::TempDir;
+namespace fs = std::filesystem;
+
+// Runs `body` in a child process, under a file size limit when `limit` is set
+// (the limit stays with the child), and returns its exit code.
+int InChild(std::optional<rlim_t> limit, const std::function<int()> &body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lim{limit.value_or(RLIM_INFINITY), limit.value_or(RLIM_INFINITY)};
+        if (limit && ::setrlimit(RLIMIT_FSIZE, &lim) != 0)
+            ::_exit(90);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100 + WTERMSIG(status);
+}
+
+std::vector<std::string> NamesIn(const std::string &dir) {
+    std::vector<std::string> out;
+    for (const auto &e : fs::directory_iterator(dir))
+        out.push_back(e.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+PlayerData InMemory(const SharedState &s) {
+    return {s.Current_Profile, s.Mem_Days, s.Mem_Tournois};
+}
+
+// A players' directory holding Dupont.usr, and a state that has a bigger
+// version of that player in memory, not yet saved.
+struct SavedPlayer {
+    TempDir dir;
+    std::string users = dir.path() + "users/";
+    PlayerData old_player = test::MakeDeterministicPlayer();
+    std::vector<uint8_t> old_bytes;
+    SharedState s;
+
+    SavedPlayer() {
+        fs::create_directory(users);
+        s.User_Dir = users;
+        s.Current_Profile = old_player.profile;
+        s.Mem_Days = old_player.days;
+        s.Mem_Tournois = old_player.tournaments;
+        RecordingReporter r;
+        EXPECT_TRUE(SaveCurrentPlayer(s, r));
+        old_bytes = ReadBytes(users + "Dupont.usr");
+        const PlayerData next = test::MakeRealisticPlayer(40, 30, 11);
+        s.Mem_Days = next.days;
+        s.Mem_Tournois = next.tournaments;
+        s.Current_Profile.day_count = 40;
+        s.Current_Profile.tournament_count = 30;
+    }
+
+    // A failing save, in a child: false, one message, nothing in memory changed.
+    int failingSave(std::optional<rlim_t> limit) {
+        return InChild(limit, [&] {
+            const PlayerData before = InMemory(s);
+            RecordingReporter r;
+            if (SaveCurrentPlayer(s, r))
+                return 1;
+            if (r.messages.size() != 1 || r.beeps != 0)
+                return 2;
+            return test::SameBytes(InMemory(s), before) && s.User_Dir == users ? 0 : 3;
+        });
+    }
+
+    // The old file is there, byte for byte, loads, and is alone.
+    void expectOldPlayerIntact(const std::string &what) {
+        EXPECT_EQ(ReadBytes(users + "Dupont.usr"), old_bytes) << what;
+        SharedState fresh;
+        fresh.User_Dir = users;
+        fresh.Current_Profile = old_player.profile;
+        RecordingReporter r;
+        ASSERT_TRUE(LoadPlayerData(fresh, "Dupont.usr", r)) << what;
+        EXPECT_TRUE(test::SameBytes(InMemory(fresh), old_player)) << what;
+        EXPECT_EQ(NamesIn(users), std::vector<std::string>{"Dupont.usr"}) << what;
+    }
+};
+
+TEST(DiskFaults, aFileSizeLimitAnywhereInTheWriteKeepsOldFileAndMemory) {
+    const std::size_t size = [] {
+        SavedPlayer f;
+        const PlayerData p = InMemory(f.s);
+        return EncodePlayer(p.profile, p.days, p.tournaments).size();
+    }();
+    // Every section boundary of the file and points all through the bits.
+    for (rlim_t limit = 0; limit < size; limit += limit < 64 ? 1 : size / 30) {
+        SavedPlayer f;
+        EXPECT_EQ(f.failingSave(limit), 0) << "limit " << limit;
+        f.expectOldPlayerIntact("limit " + std::to_string(limit));
+    }
+}
+
+TEST(DiskFaults, aDirectoryReplacedUnderTheSaveKeepsOldFileAndMemory) {
+    const struct {
+        const char *what;
+        std::function<void(SavedPlayer &)> arrange, undo;
+    } cases[] = {
+        {"players' directory replaced by a regular file",
+         [](SavedPlayer &f) {
+             fs::rename(f.users, f.dir.path() + "away");
+             test::WriteBytes(f.dir.path() + "users", {'x'});
+         },
+         [](SavedPlayer &f) {
+             EXPECT_EQ(ReadBytes(f.dir.path() + "users"), std::vector<uint8_t>{'x'});
+             fs::remove(f.dir.path() + "users");
+             fs::rename(f.dir.path() + "away", f.users);
+         }},
+        {"player file replaced by a directory",
+         [](SavedPlayer &f) {
+             fs::rename(f.users + "Dupont.usr", f.dir.path() + "away.usr");
+             fs::create_directory(f.users + "Dupont.usr");
+         },
+         [](SavedPlayer &f) {
+             EXPECT_EQ(NamesIn(f.users), std::vector<std::string>{"Dupont.usr"});
+             EXPECT_TRUE(fs::is_empty(f.users + "Dupont.usr"));
+             fs::remove(f.users + "Dupont.usr");
+             fs::rename(f.dir.path() + "away.usr", f.users + "Dupont.usr");
+         }},
+    };
+    for (const auto &c : cases) {
+        SavedPlayer f;
+        c.arrange(f);
+        EXPECT_EQ(f.failingSave(std::nullopt), 0) << c.what;
+        c.undo(f);
+        f.expectOldPlayerIntact(c.what);
+    }
+}
+
+std::vector<uint8_t> Library(int records) {
+    std::vector<uint8_t> bytes;
+    for (int i = 0; i < records; ++i) {
+        std::vector<uint8_t> r(kLibraryRecordBytes, 0);
+        const std::string name = "Joueur" + std::to_string(i) + ".usr";
+        std::copy(name.begin(), name.end(), r.begin());
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    return bytes;
+}
+
+TEST(DiskFaults, aRemovalThatCannotBeWrittenKeepsTheLibrary) {
+    TempDir dir;
+    const std::vector<uint8_t> lib = Library(5);
+    test::WriteBytes(dir.path() + "User.bib", lib);
+    SharedState s;
+    s.User_Dir = dir.path();
+    s.Current_Profile = test::MakeProfile("X", "Y", "Joueur2.usr");
+    const int code = InChild(kLibraryRecordBytes * 2, [&] {
+        RecordingReporter r;
+        return !RemoveFromLibrary(s, r) && r.beeps == 1 && r.messages.empty() ? 0 : 1;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(ReadBytes(dir.path() + "User.bib"), lib);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"User.bib"});
+}
+
+TEST(DiskFaults, aLibraryThatIsADirectoryIsNeitherReadNorChanged) {
+    TempDir dir;
+    fs::create_directory(dir.path() + "User.bib");
+    SharedState s;
+    s.User_Dir = dir.path();
+    s.Library_Image.resize(3);
+    RecordingReporter r;
+    EXPECT_TRUE(ReadPlayerLibrary(s, r).empty());
+    EXPECT_TRUE(s.Library_Image.empty());
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].text, "Impossible d'accéder à la librairie des joueurs");
+    EXPECT_EQ(r.messages[0].caption, dir.path() + "User.bib");
+    EXPECT_EQ(r.messages[0].icon, Icon::Stop);
+
+    // Registering saves no player file it could not list.
+    s.Current_Profile = test::MakeProfile("Dupont", "Jean", "Avant.usr");
+    RecordingReporter reg;
+    EXPECT_FALSE(RegisterNewPlayer(s, reg));
+    EXPECT_EQ(reg.beeps, 1);
+    EXPECT_EQ(std::string(s.Current_Profile.file_name), "Avant.usr");
+    RecordingReporter rem;
+    EXPECT_FALSE(RemoveFromLibrary(s, rem));
+    EXPECT_EQ(rem.beeps, 1);
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"User.bib"});
+    EXPECT_TRUE(fs::is_empty(dir.path() + "User.bib"));
+}
+
+} // namespace
+} // namespace zel
