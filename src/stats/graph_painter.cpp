@@ -73,12 +73,16 @@ void Grid(QPainter &p, const Graph_Grid &g) {
 void Curve(QPainter &p, const std::vector<Graph_Point> &points, const QColor &colour) {
     if (points.empty())
         return;
+    // From the first point to each following one; a zero-length first segment
+    // would make the raster engine drop the first pixel.
     QPolygon line;
-    line << QPoint(points.front().x, points.front().y);
     for (const Graph_Point &pt : points)
         line << QPoint(pt.x, pt.y);
     p.setPen(QPen(colour, 1));
-    p.drawPolyline(line);
+    if (line.size() == 1)
+        p.drawPoint(line.front());
+    else
+        p.drawPolyline(line);
     p.setPen(QPen(Qt::black, 1));
 }
 

@@ -1,0 +1,277 @@
+// The recap: opening, tournaments, "+" / "-", the estimation and the printed page.
+#include "stats/recap_dialog.h"
+
+#include "resources/templates/recap_template.h"
+#include "shell/command_context.h"
+#include "stats/stats_commands.h"
+#include "stats/stats_dialog_fixtures.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace zel {
+namespace {
+
+using test::AddDay;
+using test::AddTournament;
+using test::MakeDay;
+using test::MakePlayer;
+using test::Season;
+
+constexpr int kName = 1052, kNext = 1064, kPrevious = 1065, kWith = 1121, kWithout = 1122;
+constexpr int kVictoryTotal = 1111, kDefeatTotal = 1112, kCombo = 107, kEstimation = 1113;
+
+QString Cell(const RecapDialog &d, int row, std::string_view label) {
+    return d.text(Recap_Cell_Ids[row][ClassementIndexOf(label)]);
+}
+
+// The 46 cells, in order.
+QStringList Cells(const RecapDialog &d) {
+    QStringList cells;
+    for (const auto &row : Recap_Cell_Ids)
+        for (int id : row)
+            cells << d.text(id);
+    return cells;
+}
+
+// N = 5 ("NC", "30", "25", "20", "15"), own "30"; tournaments only, in two seasons.
+SharedState TournamentPlayer() {
+    SharedState state = MakePlayer(5, "30");
+    AddTournament(state, "1999 - 2000", {{7, 2, 0}});
+    AddTournament(state, "2000 - 2001", {{5, 3, 0}, {8, 0, 1}}); // 3 wins over "20", a defeat by "NC"
+    return state;
+}
+
+TEST(RecapDialog, playerWithTournamentsOnlyOpensOnTheLastSeasonWithTournaments) {
+    const SharedState state = TournamentPlayer();
+    RecapDialog d(state);
+    EXPECT_TRUE(d.checked(kWith));
+    EXPECT_FALSE(d.checked(kWithout));
+    EXPECT_TRUE(d.withTournaments());
+    EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
+    EXPECT_EQ(Cell(d, 0, "20"), "3");
+    EXPECT_EQ(Cell(d, 1, "NC"), "1");
+    EXPECT_EQ(Cell(d, 0, "30"), ""); // the earlier season is not added
+    EXPECT_EQ(d.text(kVictoryTotal), "3");
+    EXPECT_EQ(d.text(kDefeatTotal), "1");
+    // For "30": 4 per win two steps up; the defeat by "NC", one step below "30", costs 3.
+    EXPECT_EQ(d.text(kCombo), "30");
+    EXPECT_EQ(d.text(kEstimation), "9");
+    ASSERT_EQ(d.itemCount(kCombo), 5);
+    EXPECT_EQ(d.itemText(kCombo, 0), "NC");
+    EXPECT_EQ(d.itemText(kCombo, 4), "15");
+}
+
+TEST(RecapDialog, withoutAnyChampionshipPlusMinusAndTheRefreshDoNothing) {
+    SharedState state = TournamentPlayer();
+    // A closed player's days stay in the store behind a day count of 0.
+    state.Mem_Days.push_back(MakeDay(Season, "30", {{"20", 4}, {"25", 3}}));
+    RecapDialog d(state);
+    d.click(kNext);
+    d.click(kPrevious);
+    EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
+    EXPECT_EQ(Cell(d, 0, "20"), "3");
+
+    d.click(kWithout);
+    EXPECT_FALSE(d.withTournaments());
+    for (const QString &cell : Cells(d))
+        EXPECT_EQ(cell, "");
+    EXPECT_EQ(d.text(kVictoryTotal), "0");
+    EXPECT_EQ(d.text(kDefeatTotal), "0");
+    EXPECT_EQ(d.text(kEstimation), "0");
+
+    d.click(kWith);
+    EXPECT_EQ(Cell(d, 0, "20"), "3");
+    EXPECT_EQ(d.text(kEstimation), "9");
+}
+
+// N = 5, own "30": two championships; the last one has an off-scale opponent.
+SharedState DayPlayer() {
+    SharedState state = MakePlayer(5, "30");
+    AddDay(state, MakeDay("Championnat 1999 - 2000", "25", {{"25", 2}, {"20", 3}}));
+    AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"30", 2}, {"30", -2}, {"XX", 4}}));
+    AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"15", 4, false}}));
+    return state;
+}
+
+TEST(RecapDialog, playerWithDaysOnlyShowsTheSameCountsWithAndWithoutTournaments) {
+    const SharedState state = DayPlayer();
+    RecapDialog d(state);
+    EXPECT_TRUE(d.checked(kWithout));
+    EXPECT_FALSE(d.withTournaments());
+    EXPECT_EQ(d.currentChampionship(), 1);
+    EXPECT_EQ(d.currentTournamentGroup(), No_Group);
+    EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
+    EXPECT_EQ(Cell(d, 0, "20"), "2");
+    EXPECT_EQ(Cell(d, 0, "30"), "1");
+    EXPECT_EQ(Cell(d, 1, "30"), "1");
+    EXPECT_EQ(Cell(d, 0, "15"), "");       // not played
+    EXPECT_EQ(d.text(kVictoryTotal), "3"); // "XX" has no column and no total
+    EXPECT_EQ(d.text(kDefeatTotal), "1");
+    EXPECT_EQ(d.text(kEstimation), "8");
+    const QStringList without = Cells(d);
+    EXPECT_EQ(without.count(QString()), 43);
+
+    d.click(kWith);
+    EXPECT_TRUE(d.withTournaments());
+    EXPECT_EQ(Cells(d), without);
+    EXPECT_EQ(d.text(kVictoryTotal), "3");
+    EXPECT_EQ(d.text(kEstimation), "8");
+    d.click(kWith); // a second click adds nothing
+    EXPECT_EQ(Cells(d), without);
+}
+
+TEST(RecapDialog, zeroCountsLeaveEmptyCellsWhileAZeroTotalShowsZero) {
+    SharedState state = MakePlayer(5, "30");
+    AddDay(state, MakeDay(Season, "30", {{"25", 3}}));
+    RecapDialog d(state);
+    EXPECT_EQ(Cell(d, 0, "25"), "1");
+    for (int k = 0; k < Scale_Size; ++k)
+        EXPECT_EQ(d.text(Recap_Cell_Ids[1][k]), "") << k;
+    EXPECT_EQ(d.text(kDefeatTotal), "0");
+}
+
+TEST(RecapDialog, plusAndMinusMoveOnlyInsideTheTable) {
+    SharedState state = DayPlayer();
+    AddTournament(state, "1999 - 2000", {{4, 5, 0}}); // five wins over "15" in the first season
+    RecapDialog d(state);
+    const QStringList last = Cells(d);
+    d.click(kNext);
+    EXPECT_EQ(d.currentChampionship(), 1);
+    EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
+    EXPECT_EQ(Cells(d), last);
+
+    // The first season: its first day's classement is chosen and valued.
+    d.click(kPrevious);
+    EXPECT_EQ(d.currentChampionship(), 0);
+    EXPECT_EQ(d.text(kName), "Championnat 1999 - 2000");
+    EXPECT_EQ(d.currentTournamentGroup(), 0);
+    EXPECT_EQ(Cell(d, 0, "25"), "1");
+    EXPECT_EQ(Cell(d, 0, "20"), "1");
+    EXPECT_EQ(Cell(d, 0, "15"), "");
+    EXPECT_EQ(d.text(kCombo), "25");
+    EXPECT_EQ(d.text(kEstimation), "5"); // 2 against an equal, 3 one step up
+    d.click(kPrevious);
+    EXPECT_EQ(d.currentChampionship(), 0);
+
+    // With tournaments, a move adds the matching season's group.
+    d.click(kWith);
+    EXPECT_EQ(Cell(d, 0, "15"), "5");
+    d.click(kNext);
+    EXPECT_EQ(d.currentTournamentGroup(), No_Group);
+    EXPECT_EQ(Cells(d), last);
+    d.click(kPrevious);
+    EXPECT_EQ(Cell(d, 0, "15"), "5");
+    EXPECT_EQ(d.text(kCombo), "30"); // the tournament view values the player's own classement
+    EXPECT_EQ(d.text(kEstimation), QString::number(3 + 4 + 5 * 4));
+}
+
+TEST(RecapDialog, anotherClassementChangesTheEstimationButNotTheTable) {
+    const SharedState state = DayPlayer();
+    RecapDialog d(state);
+    const QStringList cells = Cells(d);
+    d.setCurrentIndex(kCombo, d.findItem(kCombo, "25"));
+    d.command(kCombo, kSelChange);
+    // For "25": a win over "20" is 3, over "30" 1; a defeat by "30" costs 3.
+    EXPECT_EQ(d.text(kEstimation), "4");
+    EXPECT_EQ(Cells(d), cells);
+
+    // "Sans tournois" values the player's own classement again, and shows it.
+    d.click(kWithout);
+    EXPECT_EQ(d.text(kCombo), "30");
+    EXPECT_EQ(d.text(kEstimation), "8");
+}
+
+TEST(RecapDialog, escapeDoesNotCloseOnlyOkDoes) {
+    const SharedState state = DayPlayer();
+    RecapDialog d(state);
+    d.show();
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    d.click(1037);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.result(), 1);
+}
+
+TEST(RecapDialog, theRecapCommandRunsTheDialogThroughThePlatform) {
+    SharedState state = DayPlayer();
+    FakePlatform platform;
+    CommandContext context{state, platform, nullptr};
+    platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(1037); });
+    EXPECT_EQ(RunRecap(context), 1);
+    EXPECT_EQ(platform.dialogs, std::vector<std::string>{"Récapitulatif"});
+}
+
+// The printed page, sent to a PDF and read back as text.
+class RecapPrint : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            GTEST_SKIP() << "pdftotext is not installed";
+        ASSERT_TRUE(dir_.isValid());
+        pdf_ = dir_.filePath("recap.pdf");
+        qputenv(Print_Pdf_Variable, pdf_.toLocal8Bit());
+    }
+    void TearDown() override { qunsetenv(Print_Pdf_Variable); }
+
+    QString printedText(RecapDialog &d) {
+        d.click(1038);
+        EXPECT_TRUE(QFileInfo::exists(pdf_));
+        QProcess p;
+        p.start("pdftotext", {"-layout", pdf_, "-"});
+        p.waitForFinished();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    QTemporaryDir dir_;
+    QString pdf_;
+};
+
+TEST_F(RecapPrint, printsTheTitleThePlayerTheCountsAndTheEstimation) {
+    SharedState state = MakePlayer(5, "30");
+    test::Name(state, "Dupr\xe9", "H\xe9l\xe8ne"); // Windows-1252
+    AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"30", 2}, {"30", -2}}));
+    RecapDialog d(state);
+    const QString text = printedText(d);
+    EXPECT_TRUE(text.contains("Résultat du Championnat 2000 - 2001 sans tournois")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Dupré Hélène"));
+    EXPECT_TRUE(text.contains("Victoire(s) : 2"));
+    EXPECT_TRUE(text.contains("Défaite(s) : 1"));
+    EXPECT_TRUE(text.contains("Classement 30 : 4 points"));
+    const QStringList lines = text.split('\n');
+    const auto row = [&](const QString &head) {
+        for (const QString &l : lines)
+            if (l.simplified().startsWith(head + " "))
+                return l.simplified();
+        return QString();
+    };
+    EXPECT_TRUE(row("1T").startsWith("1T 2T 3T 4T 15 20 25 30 35")) << text.toStdString();
+    EXPECT_EQ(row("V"), "V 1 1"); // over "20" and "30"
+    EXPECT_EQ(row("D"), "D 1");
+}
+
+TEST_F(RecapPrint, printsLargeTotalsAndEstimationsWhole) {
+    SharedState state = MakePlayer(5, "30");
+    test::Name(state, "Martin", "Paul");
+    AddTournament(state, "2000 - 2001", {{5, 1000, 0}, {8, 0, 150}});
+    RecapDialog d(state);
+    const QString text = printedText(d);
+    EXPECT_TRUE(text.contains("Résultat du Championnat 2000 - 2001 avec tournois")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Victoire(s) : 1000"));
+    EXPECT_TRUE(text.contains("Défaite(s) : 150"));
+    EXPECT_TRUE(text.contains("Classement 30 : 3550 points"));
+    EXPECT_TRUE(text.contains(QRegularExpression("V +1000\\b")));
+}
+
+TEST(RecapPrinting, aPdfThatCannotBeWrittenPrintsNothingAndSaysNothing) {
+    qputenv(Print_Pdf_Variable, "/nonexistent-directory/recap.pdf");
+    Recap_Page page;
+    page.title = RecapTitle("Championnat 2000 - 2001", false);
+    EXPECT_FALSE(PrintRecap(page));
+    qunsetenv(Print_Pdf_Variable);
+}
+
+} // namespace
+} // namespace zel

@@ -1,0 +1,62 @@
+// Players with days and tournaments for the statistics dialog tests.
+#pragma once
+
+#include "days/day_fixtures.h"
+#include "platform/fixed_text.h"
+#include "shell/shared_state.h"
+#include "support/fake_platform.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <functional>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+namespace zel::test {
+
+inline constexpr std::string_view Season = "Championnat 2000 - 2001";
+inline constexpr std::string_view Earlier_Season = "Championnat 1999 - 2000";
+
+// A tournament of the season "1999 - 2000" style field; columns as {column, victories, defeats}.
+struct Column_Counts {
+    int column;
+    uint32_t victories;
+    uint32_t defeats;
+};
+
+inline void AddTournament(SharedState &state, std::string_view season,
+                          std::initializer_list<Column_Counts> counts) {
+    Tournament_Sheet sheet{};
+    SetFieldText(sheet.season, season);
+    SetFieldText(sheet.name, "Open");
+    for (const Column_Counts &c : counts) {
+        sheet.columns[c.column].victories = c.victories;
+        sheet.columns[c.column].defeats = c.defeats;
+    }
+    state.Mem_Tournois.push_back(sheet);
+    state.Current_Profile.tournament_count = static_cast<int32_t>(state.Mem_Tournois.size());
+}
+
+inline void Name(SharedState &state, std::string_view name, std::string_view first_name) {
+    SetFieldText(state.Current_Profile.name, name);
+    SetFieldText(state.Current_Profile.first_name, first_name);
+    state.Player_State = 1;
+}
+
+// Runs `open` (which runs one dialog through the platform) and lets `drive`
+// work on the dialog while it is shown; returns what the dialog ended with.
+template <class Dialog>
+int Drive(FakePlatform &platform, const std::function<int()> &open,
+          const std::function<void(Dialog &)> &drive) {
+    platform.onDialog([&](QDialog &d) {
+        auto *dialog = dynamic_cast<Dialog *>(&d);
+        ASSERT_NE(dialog, nullptr);
+        drive(*dialog);
+    });
+    return open();
+}
+
+} // namespace zel::test
