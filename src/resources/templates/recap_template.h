@@ -40,8 +40,8 @@ inline std::vector<ControlTemplate> Controls() {
             c.push_back({Recap_Cell_Ids[row][column], Kind::Static, "", 41 + 16 * column, row == 0 ? 64 : 76,
                          16, 12, kCentred | kVCentred | kSunken | kNoWrap});
     const std::vector<ControlTemplate> rest = {
-        {kNoId, Kind::Static, "Victoire(s) :", 215, 101, 36, 9},
-        {kNoId, Kind::Static, "Défaite(s) :", 217, 115, 35, 10},
+        {kNoId, Kind::Static, "Victoire(s) :", 215, 101, 36, 9, kNoWrap},
+        {kNoId, Kind::Static, "Défaite(s) :", 217, 115, 35, 10, kNoWrap},
         {1111, Kind::Static, "", 253, 100, 18, 10, kNoWrap},
         {1112, Kind::Static, "", 253, 115, 18, 10, kNoWrap},
         {kNoId, Kind::GroupBox, "Estimation", 41, 96, 152, 30},
