@@ -39,6 +39,10 @@ void LoadPlayerDialog::showPlayer() {
     setText(kSex, p.sex == 'M' ? QStringLiteral("Masculin") : QStringLiteral("Féminin"));
     setTextCp1252(kClassement, FieldText(p.classement));
     setTextCp1252(kClub, FieldText(p.club));
+    // Long names and clubs are cut by their boxes: the whole text on hover.
+    for (int id : {kName, kFirstName, kClub})
+        if (QWidget *w = control(id))
+            w->setToolTip(text(id));
     selected_ = true;
 }
 

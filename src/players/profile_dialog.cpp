@@ -14,6 +14,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -39,6 +40,20 @@ int ControlIdOf(const QWidget *w, const QWidget *dialog) {
     return 0;
 }
 
+// The form's long notes were measured for the classic dialog font; with a wider
+// font they are made smaller rather than cut.
+void FitLabels(QWidget &dialog) {
+    constexpr qreal kSmallestPoints = 6.0;
+    constexpr int kSlack = 2; // pixels: a text exactly as wide as its label still wraps
+    for (QLabel *l : dialog.findChildren<QLabel *>()) {
+        QFont f = l->font();
+        while (QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width() - kSlack &&
+               f.pointSizeF() > kSmallestPoints)
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+        l->setFont(f);
+    }
+}
+
 } // namespace
 
 ProfileDialog::ProfileDialog(SharedState &state, Platform &platform, QWidget *parent)
@@ -58,6 +73,7 @@ ProfileDialog::ProfileDialog(SharedState &state, Platform &platform, QWidget *pa
         addItem(kOwnList, QString::fromLatin1(label));
     setCurrentIndex(kLowestList, -1);
     setCurrentIndex(kOwnList, -1);
+    FitLabels(*this);
     title_picture_.load(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")));
 }
 
