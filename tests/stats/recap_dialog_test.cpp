@@ -7,6 +7,9 @@
 #include "stats/stats_dialog_fixtures.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -263,6 +266,35 @@ TEST_F(RecapPrint, printsLargeTotalsAndEstimationsWhole) {
     EXPECT_TRUE(text.contains("Défaite(s) : 150"));
     EXPECT_TRUE(text.contains("Classement 30 : 3550 points"));
     EXPECT_TRUE(text.contains(QRegularExpression("V +1000\\b")));
+}
+
+TEST(RecapPrinting, theWholeTableFitsTheAreaItIsScaledInto) {
+    // An A4 page at 100 dpi with 15 mm margins.
+    QImage image(827, 1169, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QRectF area(59, 59, 709, 1051);
+    const double s = area.width() / Recap_Page_Width;
+    Recap_Page page;
+    page.title = RecapTitle("Championnat 2000 - 2001", true);
+    {
+        QPainter painter(&image);
+        PaintRecapPage(painter, page, area);
+    }
+    const auto dark = [&](double x, double y) { return qGray(image.pixel(int(x), int(y))) < 160; };
+    // The last vertical line (x = 2840) and the bottom line (y = 950), in page units.
+    EXPECT_TRUE(dark(59 + 2840 * s, 59 + 700 * s));
+    EXPECT_TRUE(dark(59 + 1000 * s, 59 + 950 * s));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 768; x < image.width(); ++x)
+            ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+}
+
+TEST(RecapPrinting, withoutADefaultPrinterNothingIsPrinted) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer";
+    qunsetenv(Print_Pdf_Variable);
+    Recap_Page page;
+    EXPECT_FALSE(PrintRecap(page));
 }
 
 TEST(RecapPrinting, aPdfThatCannotBeWrittenPrintsNothingAndSaysNothing) {
