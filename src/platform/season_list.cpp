@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QStyle>
 
 #include <algorithm>
 #include <numeric>
@@ -115,11 +116,14 @@ SeasonList::SeasonList(std::vector<ListColumn> columns, QWidget *parent)
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
     header()->setHighlightSections(false);
-    for (int c = 0; c < columnCount(); ++c)
-        setColumnWidth(c, model_->columns()[std::size_t(c)].width);
+    // A head wider than its column (fonts larger than the classic dialog font) widens it.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header()) + 4;
+    for (int c = 0; c < columnCount(); ++c) {
+        const ListColumn &col = model_->columns()[std::size_t(c)];
+        setColumnWidth(c, std::max(col.width, header()->fontMetrics().horizontalAdvance(col.head) + margins));
+    }
     connect(header(), &QHeaderView::sectionClicked, this, &SeasonList::sortByColumn);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &SeasonList::emitStateChanged);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &SeasonList::emitStateChanged);
     connect(this, &QTreeView::activated, this, [this](const QModelIndex &i) {
         if (const int s = sourceAt(i.row()); s >= 0)
             emit activatedSource(s);

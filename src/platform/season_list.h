@@ -11,7 +11,8 @@
 //   const int source = list->currentSource();      // -1 when no row is selected
 //
 // - Columns: head text, width in pixels and alignment (head and cells alike), in order.
-//   setHead(column, text) changes a head afterwards.
+//   A column is made wider when its head text would not fit. setHead(column, text)
+//   changes a head afterwards.
 // - Rows: setRows(count, texts) shows rows 0..count-1 in source order; `texts(source,
 //   column)` is asked for a cell's text whenever the view or a sort needs it (nothing is
 //   copied), so it must stay valid until the next setRows/clearRows. Each row keeps its
@@ -21,8 +22,9 @@
 //   the text of column c compared without regard to letter case, as text ("12" before
 //   "7"); equal texts are ordered by column 0 the same way; rows equal in both keep their
 //   order. Every click sorts ascending again. sorted(c) is emitted afterwards.
-// - Selection: one row at most. rowStateChanged() is emitted whenever the user's (or
-//   selectRow/clearSelection's) selection or current row changes, deselection included.
+// - Selection: one row at most. rowStateChanged() is emitted whenever the selection
+//   changes (the user's, or selectRow/clearRowSelection's), deselection included; the
+//   focus merely moving onto a row (as when the list gets the focus) emits nothing.
 //   currentSource() is the source index of the selected row, or -1 when none is selected
 //   (a current but unselected row does not count).
 // - activatedSource(source) on a double click or Enter on a row.

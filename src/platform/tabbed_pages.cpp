@@ -94,6 +94,8 @@ void TabbedPages::rebuildPage() {
         return;
     if (page_->parentWidget() != this)
         page_->setParent(this);
+    // Pages are painted in the window colour, the colour that erases validation marks.
+    page_->setAutoFillBackground(true);
     layoutPage();
     page_->show();
 }

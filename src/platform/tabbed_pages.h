@@ -23,7 +23,8 @@
 //   pageChanged(to) is emitted.
 // - Exactly one page exists at a time (page(), or nullptr before the first rebuildPage
 //   or when the factory gave none). It is placed at the top-left of pageArea() and sized
-//   to it; a page with a fixed size keeps its size.
+//   to it; a page with a fixed size keeps its size. Pages fill their background with
+//   the window colour.
 // - A page must not delete itself nor change tabs from inside its own constructor.
 //
 // Generic: it knows nothing of days or tournaments.

@@ -88,12 +88,12 @@ inline std::vector<ControlTemplate> MakeDayFormControls() {
         {kNoId, Kind::Static, "Club Adverse", 4, 62, 50, 8},
         {kClubEdit, Kind::Edit, "", 56, 60, 128, 12},
 
-        {kNoId, Kind::Static, "Nom", kNameX, 82, kNameW, 8},
-        {kNoId, Kind::Static, "Classement", kClassX, 82, 42, 8},
-        {kNoId, Kind::Static, "1er set", kSetX[0], 82, 34, 8, kCentred},
-        {kNoId, Kind::Static, "2e set", kSetX[1], 82, 34, 8, kCentred},
-        {kNoId, Kind::Static, "3e set", kSetX[2], 82, 34, 8, kCentred},
-        {kNoId, Kind::Static, "Point", kPointX, 82, kPointW, 8, kCentred},
+        {kNoId, Kind::Static, "Nom", kNameX, 80, kNameW, 8},
+        {kNoId, Kind::Static, "Classement", kClassX, 80, 42, 8},
+        {kNoId, Kind::Static, "1er set", kSetX[0], 80, 34, 8, kCentred},
+        {kNoId, Kind::Static, "2e set", kSetX[1], 80, 34, 8, kCentred},
+        {kNoId, Kind::Static, "3e set", kSetX[2], 80, 34, 8, kCentred},
+        {kNoId, Kind::Static, "Point", kPointX, 80, kPointW, 8, kCentred},
     };
     static constexpr const char *kMatchTexts[4] = {"1er Match", "2e Match", "3e Match", "4e Match"};
     for (int k = 0; k < 4; ++k) {
