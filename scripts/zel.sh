@@ -8,7 +8,7 @@ top=$(pwd)
 
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev zlib1g-dev xvfb xauth xdotool imagemagick poppler-utils
-          fonts-dejavu-core)
+          fonts-dejavu-core dbus at-spi2-core python3-pyatspi desktop-file-utils)
 
 install_missing() {
     local missing=()
@@ -28,19 +28,13 @@ build() {
     cmake --build "$top/build"
 }
 
-# The run-time folder (Zel.ini, pictures, help, players) lives outside the
-# source and build trees, so no clean or rebuild can touch a player's season.
-runtime_dir() { echo "${ZEL_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/zel-manager}"; }
-
 case "${1:-}" in
 run)
     install_missing
     build
-    dir=$(runtime_dir)
-    mkdir -p "$dir/users"
-    cp -rn "$top/runtime/." "$dir/"
-    cd "$dir"
-    exec "$top/build/src/shell/zel"
+    # The installed launcher, pointed at the build tree: it prepares the
+    # run-time folder outside the source and build trees and starts there.
+    ZEL_DATA_DIR="$top/runtime" ZEL_PROGRAM="$top/build/src/shell/zel" exec "$top/build/packaging/zel-manager"
     ;;
 test)
     install_missing
