@@ -12,6 +12,8 @@
 #include <QFrame>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zel {
 
 namespace {
@@ -60,6 +62,14 @@ GraphsDialog::GraphsDialog(SharedState &state, QWidget *parent)
     area_ = new GraphArea(*this);
     area_->setAccessibleName(QStringLiteral("Graphe"));
     replaceControl(kArea, area_);
+    // With a small dialog font the area would cut the graphs off: grow it, and
+    // the dialog with it, to the room the graphs' coordinates need.
+    const QSize missing = QSize(Graph_Area_Width, Graph_Area_Height) - area_->contentsRect().size();
+    const QSize grow(std::max(0, missing.width()), std::max(0, missing.height()));
+    if (!grow.isNull()) {
+        area_->resize(area_->size() + grow);
+        setFixedSize(size() + grow);
+    }
     nameControl(kClassement, QStringLiteral("Classement"));
 
     championships_ = GroupDays(state_);

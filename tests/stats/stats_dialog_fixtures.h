@@ -10,10 +10,8 @@
 
 #include <QTest>
 
-#include <functional>
 #include <initializer_list>
 #include <string_view>
-#include <utility>
 
 namespace zel::test {
 
@@ -44,19 +42,6 @@ inline void Name(SharedState &state, std::string_view name, std::string_view fir
     SetFieldText(state.Current_Profile.name, name);
     SetFieldText(state.Current_Profile.first_name, first_name);
     state.Player_State = 1;
-}
-
-// Runs `open` (which runs one dialog through the platform) and lets `drive`
-// work on the dialog while it is shown; returns what the dialog ended with.
-template <class Dialog>
-int Drive(FakePlatform &platform, const std::function<int()> &open,
-          const std::function<void(Dialog &)> &drive) {
-    platform.onDialog([&](QDialog &d) {
-        auto *dialog = dynamic_cast<Dialog *>(&d);
-        ASSERT_NE(dialog, nullptr);
-        drive(*dialog);
-    });
-    return open();
 }
 
 } // namespace zel::test
