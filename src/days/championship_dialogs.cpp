@@ -127,6 +127,7 @@ DayViewerDialog::DayViewerDialog(const SharedState &state, const Championship_En
     replaceControl(kTabs, tabs_);
     tabs_->setPageFactory([this](int tab, QWidget *area) -> QWidget * {
         auto *page = new TemplatePage(kFeuill1Template, area);
+        NameDayFormCells(*page);
         FillDayForm(*page, state_.Mem_Days[std::size_t(days_[std::size_t(tab)])]);
         return page;
     });

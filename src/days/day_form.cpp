@@ -104,6 +104,32 @@ bool ValidateSets(TemplateForm &form, const uint32_t (&a)[3], const uint32_t (&b
 
 } // namespace
 
+void NameDayFormCells(TemplateForm &form) {
+    static constexpr const char *kMatch[4] = {"1er Match", "2e Match", "3e Match", "4e Match"};
+    static constexpr const char *kSet[3] = {"1er set", "2e set", "3e set"};
+    for (int k = 0; k < 4; ++k) {
+        const SingleControls &s = kSingleControls[std::size_t(k)];
+        const QString m = QString::fromUtf8(kMatch[k]);
+        form.nameControl(s.name, m + " : nom de l'adversaire");
+        form.nameControl(s.classement, m + " : classement de l'adversaire");
+        for (int set = 0; set < 3; ++set) {
+            form.nameControl(s.player[set], m + " : " + kSet[set] + ", joueur");
+            form.nameControl(s.opponent[set], m + " : " + kSet[set] + ", adversaire");
+        }
+        form.nameControl(s.points, m + " : points");
+    }
+    static constexpr const char *kWho[3] = {"Coéquipier", "Adversaire 1", "Adversaire 2"};
+    for (int k = 0; k < 3; ++k) {
+        form.nameControl(kDoubleControls.names[k], QString::fromUtf8(kWho[k]));
+        form.nameControl(kDoubleControls.classements[k], QString::fromUtf8(kWho[k]) + " : classement");
+    }
+    for (int set = 0; set < 3; ++set) {
+        form.nameControl(kDoubleControls.pair[set], QStringLiteral("Double : ") + kSet[set] + ", paire");
+        form.nameControl(kDoubleControls.opponents[set],
+                         QStringLiteral("Double : ") + kSet[set] + ", adversaires");
+    }
+}
+
 void InitDayFormLists(TemplateForm &form, const SharedState &state, bool fourth_single_limited) {
     for (const char *d : kDivisionLabels)
         form.addItem(kDivisionCombo, d);
@@ -138,31 +164,7 @@ void InitDayFormLists(TemplateForm &form, const SharedState &state, bool fourth_
             form.setLimit(kSingleControls[3].player[set], kFourthSingleScoreLimit);
             form.setLimit(kSingleControls[3].opponent[set], kFourthSingleScoreLimit);
         }
-
-    // Screen readers: each cell of the match grid says its match and its column.
-    static constexpr const char *kMatch[4] = {"1er Match", "2e Match", "3e Match", "4e Match"};
-    static constexpr const char *kSet[3] = {"1er set", "2e set", "3e set"};
-    for (int k = 0; k < 4; ++k) {
-        const SingleControls &s = kSingleControls[std::size_t(k)];
-        const QString m = QString::fromUtf8(kMatch[k]);
-        form.nameControl(s.name, m + " : nom de l'adversaire");
-        form.nameControl(s.classement, m + " : classement de l'adversaire");
-        for (int set = 0; set < 3; ++set) {
-            form.nameControl(s.player[set], m + " : " + kSet[set] + ", joueur");
-            form.nameControl(s.opponent[set], m + " : " + kSet[set] + ", adversaire");
-        }
-        form.nameControl(s.points, m + " : points");
-    }
-    static constexpr const char *kWho[3] = {"Coéquipier", "Adversaire 1", "Adversaire 2"};
-    for (int k = 0; k < 3; ++k) {
-        form.nameControl(kDoubleControls.names[k], QString::fromUtf8(kWho[k]));
-        form.nameControl(kDoubleControls.classements[k], QString::fromUtf8(kWho[k]) + " : classement");
-    }
-    for (int set = 0; set < 3; ++set) {
-        form.nameControl(kDoubleControls.pair[set], QStringLiteral("Double : ") + kSet[set] + ", paire");
-        form.nameControl(kDoubleControls.opponents[set],
-                         QStringLiteral("Double : ") + kSet[set] + ", adversaires");
-    }
+    NameDayFormCells(form);
 }
 
 void EnableMatchRows(TemplateForm &form, Day_Sheet &record) {

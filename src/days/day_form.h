@@ -26,6 +26,10 @@ inline constexpr int kSetMarkX = 12, kSetMarkY = -10;
 // the 4th single's score fields their 2-digit limit (the modification page).
 void InitDayFormLists(TemplateForm &form, const SharedState &state, bool fourth_single_limited);
 
+// Gives each cell of the match grid the name a screen reader announces: its
+// match and its column ("2e Match : 1er set, adversaire").
+void NameDayFormCells(TemplateForm &form);
+
 // Enables each match row whose check box is ticked, disables the others, and
 // writes the five played flags into `record`.
 void EnableMatchRows(TemplateForm &form, Day_Sheet &record);

@@ -504,6 +504,7 @@ TEST_F(DayDialogs, theViewerPageShowsAStoredDayReadOnly) {
     EXPECT_TRUE(p.controlAs<QLineEdit>(kDivisionCombo)->isReadOnly());
     EXPECT_EQ(p.control(kSeasonPlus), nullptr);
     EXPECT_EQ(p.control(1078), nullptr);
+    EXPECT_EQ(p.control(1015)->accessibleName(), "1er Match : 1er set, adversaire");
 }
 
 // ---------------------------------------------------------------------------------------
