@@ -32,6 +32,7 @@ class TournamentListDialog final : public TemplateDialog {
     void onCommand(int id, int code) override;
 
   private:
+    int columnWidth(int pixels) const;
     void buildRows();
     void openChosenGroup();
 
