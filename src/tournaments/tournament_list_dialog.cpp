@@ -10,28 +10,19 @@
 #include "tournaments/tournament_modify_dialog.h"
 #include "tournaments/tournament_viewer_dialog.h"
 
-#include <algorithm>
-
 namespace zel {
-
-// The widths were chosen in pixels for a font 6 pixels wide on average; they
-// grow with the dialog font so the heads stay whole.
-int TournamentListDialog::columnWidth(int pixels) const {
-    constexpr int kClassicBaseX = 6;
-    return pixels * std::max(baseUnits().x, kClassicBaseX) / kClassicBaseX;
-}
 
 TournamentListDialog::TournamentListDialog(SharedState &state, Platform &platform, TournamentListMode mode,
                                            QWidget *parent)
     : TemplateDialog(kViewTournoiTemplate, parent), state_(state), platform_(platform), mode_(mode),
       list_(new SeasonList({
-          {QStringLiteral("Championnat"), columnWidth(100), Qt::AlignLeft},
+          {QStringLiteral("Championnat"), 100, Qt::AlignLeft},
           {mode == TournamentListMode::View ? QStringLiteral("Nombre de Tournoi")
                                             : QStringLiteral("Nombre de Tournois"),
-           columnWidth(110), Qt::AlignRight},
-          {QStringLiteral("Classement"), columnWidth(80), Qt::AlignRight},
-          {QStringLiteral("Club"), columnWidth(100), Qt::AlignLeft},
-          {QStringLiteral("Points"), columnWidth(60), Qt::AlignRight},
+           110, Qt::AlignRight},
+          {QStringLiteral("Classement"), 80, Qt::AlignRight},
+          {QStringLiteral("Club"), 100, Qt::AlignLeft},
+          {QStringLiteral("Points"), 60, Qt::AlignRight},
       })) {
     if (mode_ == TournamentListMode::Modify)
         setWindowTitle(QStringLiteral("Tournois : Modification"));

@@ -32,7 +32,6 @@ class TournamentListDialog final : public TemplateDialog {
     void onCommand(int id, int code) override;
 
   private:
-    int columnWidth(int pixels) const;
     void buildRows();
     void openChosenGroup();
 
