@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <limits>
+#include <memory>
 
 namespace zel {
 namespace {
@@ -74,31 +76,37 @@ void AssignCodes(const Tree &tree, int node, uint32_t path, int depth, std::vect
     AssignCodes(tree, n.right, (path << 1) | 1, depth + 1, table);
 }
 
+// Packs codes most significant bit first into a buffer sized to the exact bit
+// count: whole 32-bit groups go out at once, the last bits are padded with 0.
 class BitWriter {
   public:
-    explicit BitWriter(std::vector<uint8_t> &out) : out_(out) {}
-    // `code` holds `length` bits left-aligned at bit 15.
-    void put(uint32_t code, int length) {
-        acc_ = (acc_ << length) | (code >> (16 - length));
+    explicit BitWriter(uint8_t *out) : out_(out) {}
+    // `value` holds `length` bits right-aligned.
+    void put(uint32_t value, int length) {
+        acc_ = (acc_ << length) | value;
         pending_ += length;
-        count_ += static_cast<uint64_t>(length);
-        while (pending_ >= 8) {
-            pending_ -= 8;
-            out_.push_back(static_cast<uint8_t>(acc_ >> pending_));
+        if (pending_ >= 32) {
+            pending_ -= 32;
+            const uint32_t group = static_cast<uint32_t>(acc_ >> pending_);
+            out_[0] = static_cast<uint8_t>(group >> 24);
+            out_[1] = static_cast<uint8_t>(group >> 16);
+            out_[2] = static_cast<uint8_t>(group >> 8);
+            out_[3] = static_cast<uint8_t>(group);
+            out_ += 4;
         }
     }
-    uint64_t finish() {
+    void finish() {
+        for (; pending_ >= 8; pending_ -= 8)
+            *out_++ = static_cast<uint8_t>(acc_ >> (pending_ - 8));
         if (pending_ > 0)
-            out_.push_back(static_cast<uint8_t>(acc_ << (8 - pending_)));
+            *out_++ = static_cast<uint8_t>(acc_ << (8 - pending_));
         pending_ = 0;
-        return count_;
     }
 
   private:
-    std::vector<uint8_t> &out_;
-    uint64_t acc_ = 0;
+    uint8_t *out_;
+    uint64_t acc_ = 0; // bits above the pending ones are stale and never written
     int pending_ = 0;
-    uint64_t count_ = 0;
 };
 
 // Lookup of the code that starts a window of `bits` bits (the longest code's
@@ -134,6 +142,31 @@ bool BuildDecodeTable(std::span<const Code_Entry> table, DecodeTable &lut) {
     return true;
 }
 
+// The codes that lie whole in the first kPairBits bits of a window, up to two:
+// symbols in bits 0..7 and 8..15, their total length in bits 16..23, how many
+// in bits 24..31. 0 where the first code is longer or matches nothing.
+constexpr int kPairBits = 12;
+
+std::vector<uint32_t> BuildPairTable(const DecodeTable &lut) {
+    std::vector<uint32_t> pairs(std::size_t(1) << kPairBits, 0);
+    // The code that starts a 16-bit window, if it lies in its first `room` bits.
+    auto code_at = [&](uint32_t window, int room) -> uint32_t {
+        const uint16_t hit = lut.slots[window >> (16 - lut.bits)];
+        return hit != 0 && (hit >> 8) <= room ? hit : 0;
+    };
+    for (uint32_t index = 0; index < pairs.size(); ++index) {
+        const uint32_t window = index << (16 - kPairBits);
+        const uint32_t first = code_at(window, kPairBits);
+        if (first == 0)
+            continue;
+        const int first_length = static_cast<int>(first >> 8);
+        const uint32_t second = code_at((window << first_length) & 0xFFFF, kPairBits - first_length);
+        const uint32_t total = static_cast<uint32_t>(first_length) + (second >> 8);
+        pairs[index] = (first & 0xFF) | (second & 0xFF) << 8 | total << 16 | (second ? 2u : 1u) << 24;
+    }
+    return pairs;
+}
+
 } // namespace
 
 int PickMinNode(std::span<const int64_t> frequencies) {
@@ -153,6 +186,7 @@ Huff_Encoded HuffEncode(std::span<const uint8_t> input) {
     std::array<int64_t, 256> counts{};
     for (uint8_t b : input)
         ++counts[b];
+    const std::array<int64_t, 256> counts_of_input = counts; // flattening changes counts
 
     Tree tree = BuildTree(counts);
     if (tree.root < 0)
@@ -168,16 +202,21 @@ Huff_Encoded HuffEncode(std::span<const uint8_t> input) {
         AssignCodes(tree, tree.root, 0, 0, result.table);
     }
 
-    std::array<int, 256> entry_of{};
-    for (std::size_t i = result.table.size(); i-- > 0;)
-        entry_of[result.table[i].symbol] = static_cast<int>(i);
-    result.bits.reserve(input.size() / 2 + 16);
-    BitWriter writer(result.bits);
-    for (uint8_t b : input) {
-        const Code_Entry &e = result.table[entry_of[b]];
-        writer.put(e.code, e.length);
+    // Each byte takes the first entry of its symbol; codes right-aligned.
+    std::array<uint32_t, 256> value{};
+    std::array<int, 256> length{};
+    for (std::size_t i = result.table.size(); i-- > 0;) {
+        const Code_Entry &e = result.table[i];
+        value[e.symbol] = e.code >> (16 - e.length);
+        length[e.symbol] = e.length;
     }
-    result.bit_count = writer.finish();
+    for (int v = 0; v < 256; ++v)
+        result.bit_count += static_cast<uint64_t>(counts_of_input[v]) * static_cast<uint64_t>(length[v]);
+    result.bits.resize(static_cast<std::size_t>((result.bit_count + 7) / 8));
+    BitWriter writer(result.bits.data());
+    for (uint8_t b : input)
+        writer.put(value[b], length[b]);
+    writer.finish();
     return result;
 }
 
@@ -188,11 +227,50 @@ DecodeStatus HuffDecode(std::span<const Code_Entry> table, std::span<const uint8
     DecodeTable lut;
     if (!BuildDecodeTable(table, lut))
         return DecodeStatus::BadTable;
+    const std::vector<uint32_t> pairs = BuildPairTable(lut);
 
-    std::vector<uint8_t> result;
-    result.reserve(static_cast<std::size_t>(std::min<uint64_t>(max_output, bit_count)));
+    // Every symbol takes at least one bit. Two bytes of room for the pair writes.
+    const std::size_t room = static_cast<std::size_t>(std::min<uint64_t>(max_output, bit_count));
+    const std::unique_ptr<uint8_t[]> result(new uint8_t[room + 2]);
+    std::size_t produced = 0;
     const std::size_t nbytes = bits.size();
+    const uint16_t *slots = lut.slots.data();
     uint64_t pos = 0;
+
+    // While 64 bits are left and 8 whole bytes lie under pos, one load gives 57
+    // valid bits: enough for three pair lookups (36 bits) and then one full code,
+    // at most 7 bytes.
+    // Anything out of the ordinary (a long code, bits that match nothing, the
+    // output cap near) takes the careful path below, which is exact.
+    if (nbytes >= 8 && bit_count >= 64) {
+        const uint64_t last_load = nbytes - 8;
+        const uint64_t last_pos = bit_count - 64;
+        const int pair_shift = 64 - kPairBits;
+        while (pos <= last_pos && (pos >> 3) <= last_load && produced + 7 <= max_output) {
+            uint64_t word;
+            std::memcpy(&word, bits.data() + (pos >> 3), sizeof word);
+            word = __builtin_bswap64(word) << (pos & 7);
+            int step = 0;
+            for (; step < 3; ++step) {
+                const uint32_t e = pairs[word >> pair_shift];
+                if (e == 0)
+                    break;
+                result[produced] = static_cast<uint8_t>(e);
+                result[produced + 1] = static_cast<uint8_t>(e >> 8);
+                produced += e >> 24;
+                const int used = (e >> 16) & 0xFF;
+                word <<= used;
+                pos += static_cast<uint64_t>(used);
+            }
+            if (step == 3)
+                continue;
+            const uint16_t hit = slots[(word >> 48) >> (16 - lut.bits)];
+            if (hit == 0)
+                return DecodeStatus::Corrupt;
+            result[produced++] = static_cast<uint8_t>(hit & 0xFF);
+            pos += hit >> 8;
+        }
+    }
     while (pos < bit_count) {
         // The 16 bits from pos; bits at or past bit_count count as 0.
         const std::size_t i = static_cast<std::size_t>(pos >> 3);
@@ -205,18 +283,18 @@ DecodeStatus HuffDecode(std::span<const Code_Entry> table, std::span<const uint8
         const uint64_t left = bit_count - pos;
         if (left < 16)
             window &= (0xFFFFu << (16 - left)) & 0xFFFF;
-        const uint16_t hit = lut.slots[window >> (16 - lut.bits)];
+        const uint16_t hit = slots[window >> (16 - lut.bits)];
         if (hit == 0)
             return DecodeStatus::Corrupt;
         const unsigned length = hit >> 8;
         if (length > left)
             break; // the last bits only start a code: dropped
-        if (result.size() == max_output)
+        if (produced == max_output)
             return DecodeStatus::TooLarge;
-        result.push_back(static_cast<uint8_t>(hit & 0xFF));
+        result[produced++] = static_cast<uint8_t>(hit & 0xFF);
         pos += length;
     }
-    out.swap(result);
+    out.assign(result.get(), result.get() + produced);
     return DecodeStatus::Ok;
 }
 
