@@ -9,8 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
-#include <utility>
 
 namespace {
 
@@ -46,26 +44,37 @@ bool TableIsComplete(const std::vector<Code_Entry> &table) {
 }
 
 // Reads the codes one bit at a time, as the format describes: grow the
-// candidate until some entry has that code and length. Stops after `limit` bytes.
+// candidate until some entry has that code and length (a walk down the code
+// tree, the first entry winning). Stops after `limit` bytes.
 std::vector<uint8_t> ReferenceDecode(const std::vector<Code_Entry> &table, const uint8_t *bits,
                                      uint64_t bit_count, std::size_t limit) {
-    std::map<std::pair<int, uint32_t>, uint8_t> codes;
-    for (const Code_Entry &e : table)
-        codes.emplace(std::pair<int, uint32_t>(e.length, e.code), e.symbol);
+    struct Node {
+        int child[2] = {-1, -1};
+        int symbol = -1;
+    };
+    std::vector<Node> tree(1);
+    for (const Code_Entry &e : table) {
+        int at = 0;
+        for (int j = 0; j < e.length; ++j) {
+            const int bit = (e.code >> (15 - j)) & 1;
+            if (tree[at].child[bit] < 0) {
+                tree[at].child[bit] = static_cast<int>(tree.size());
+                tree.emplace_back();
+            }
+            at = tree[at].child[bit];
+        }
+        if (tree[at].symbol < 0)
+            tree[at].symbol = e.symbol;
+    }
     std::vector<uint8_t> out;
-    uint32_t value = 0;
-    int length = 0;
+    int at = 0;
     for (uint64_t i = 0; i < bit_count && out.size() <= limit; ++i) {
-        ++length;
-        if (length > 16)
-            break; // no entry is that long: the rest is dropped
-        if ((bits[i / 8] >> (7 - i % 8)) & 1)
-            value |= 1u << (16 - length);
-        const auto hit = codes.find({length, value});
-        if (hit != codes.end()) {
-            out.push_back(hit->second);
-            value = 0;
-            length = 0;
+        at = tree[at].child[(bits[i / 8] >> (7 - i % 8)) & 1];
+        if (at < 0)
+            break; // no code goes on this way: the rest is dropped
+        if (tree[at].symbol >= 0) {
+            out.push_back(static_cast<uint8_t>(tree[at].symbol));
+            at = 0;
         }
     }
     return out;
@@ -90,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     const std::size_t max_output = static_cast<std::size_t>(Le(data + 9, 2));
     const std::size_t entries = std::min(wanted, (size - kHeader) / sizeof(Code_Entry));
     std::vector<Code_Entry> table(entries);
-    std::memcpy(table.data(), data + kHeader, entries * sizeof(Code_Entry));
+    if (entries > 0)
+        std::memcpy(table.data(), data + kHeader, entries * sizeof(Code_Entry));
     const uint8_t *bits = data + kHeader + entries * sizeof(Code_Entry);
     const std::size_t nbits = size - kHeader - entries * sizeof(Code_Entry);
 
@@ -108,7 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     case DecodeStatus::Ok: {
         FUZZ_CHECK(out.size() <= max_output);
         FUZZ_CHECK(out == ReferenceDecode(table, bits, bit_count, max_output));
-        // Whatever came out codes and decodes back to itself.
+        // Whatever came out codes and decodes back to itself. (Nothing codes
+        // as an empty table, which no file holds and the decoder refuses.)
+        if (out.empty())
+            break;
         const Huff_Encoded e = HuffEncode(out);
         for (const Code_Entry &c : e.table)
             FUZZ_CHECK(c.length >= 1 && c.length <= kMaxCodeLength && c.zero == 0);
