@@ -8,6 +8,7 @@
 #include "tournaments/tournament_page.h"
 
 #include <QLineEdit>
+#include <QTimer>
 
 namespace zel::test {
 namespace {
@@ -33,6 +34,9 @@ TEST_F(AddTournament, opensOnTodayWithTheOwnClassementAndNoPointsYet) {
     for (int id : Victory_Cell_Ids)
         EXPECT_EQ(d.text(id), "");
     EXPECT_TRUE(d.timerActive(kTimer));
+    const auto timers = d.findChildren<QTimer *>();
+    ASSERT_EQ(timers.size(), 1);
+    EXPECT_EQ(timers[0]->interval(), 150);
     d.tick(kTimer);
     EXPECT_EQ(d.text(1113), "0");
     EXPECT_EQ(d.text(kTournamentHeadsId).toStdString(), kTournamentHeads);
@@ -206,6 +210,21 @@ TEST_F(AddTournament, aPageShowsTheUsedColumnsAndLeavesWeakerClassementsEmpty) {
     ReadTournamentPage(page, state, back);
     EXPECT_EQ(std::memcmp(&back, &t, offsetof(Tournament_Sheet, points)), 0);
     EXPECT_EQ(back.points, 4);
+}
+
+TEST_F(AddTournament, everyFieldIsNamedForWhatItHolds) {
+    AddTournamentDialog d(state, platform);
+    const std::pair<int, const char *> names[] = {{1041, "Nom"},
+                                                  {1038, "Jour"},
+                                                  {1039, "Mois"},
+                                                  {1040, "Année"},
+                                                  {107, "Classement"},
+                                                  {1113, "Points"},
+                                                  {1011, "Victoires contre 1T"},
+                                                  {1061, "Victoires contre NC"},
+                                                  {1059, "Défaites contre 95"}};
+    for (const auto &[id, name] : names)
+        EXPECT_EQ(d.control(id)->accessibleName(), QString::fromUtf8(name)) << id;
 }
 
 // Nothing of the table may fall outside the form or out from under its heads;
