@@ -84,7 +84,9 @@ AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const u
 }
 
 ReadFileStatus ReadWholeFile(const std::string &path, std::size_t max_bytes, std::vector<uint8_t> &out) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO left where a file should be would wait
+    // for a writer forever; it changes nothing for a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno == ENOENT || errno == ENOTDIR ? ReadFileStatus::Missing : ReadFileStatus::OpenFailed;
     struct stat st {};

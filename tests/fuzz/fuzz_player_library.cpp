@@ -1,7 +1,8 @@
 // Fuzz target: a players' directory with any User.bib and any player files.
 //
-// Input: byte 0 holds the number of player files (bits 0..2, at most 4) and
-// which of them are directories instead (bits 3..6); then each file as a
+// Input: byte 0 holds the number of player files (bits 0..2, at most 4),
+// which of them are directories instead (bits 3..6) and whether E.usr is a
+// FIFO, which must not be waited on (bit 7); then each file as a
 // 2-byte little-endian length and its bytes; the rest is User.bib. The files
 // are A.usr, B.usr, C.usr and D.usr. After the library is read, a player
 // named after the first one offered is registered, and then removed again.
@@ -14,6 +15,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace {
 
@@ -46,6 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
             fuzz::WriteFileBytes(path, data + at, length);
         at += length;
     }
+    if (data[0] & 0x80)
+        FUZZ_CHECK(::mkfifo((dir + "E.usr").c_str(), 0600) == 0);
     const std::string library = dir + kLibraryFileName;
     fuzz::WriteFileBytes(library, data + at, size - at);
     const std::size_t records = (size - at) / kLibraryRecordBytes;

@@ -159,6 +159,9 @@ void LibraryInputs() {
     Put("player_library", "same_names.bin",
         LibraryInput({a, a, a}, 0, {Record("A.usr"), Record("B.usr"), Record("C.usr"), Record("A.usr")}));
     Put("player_library", "empty_library.bin", LibraryInput({a}, 0, {}));
+    Bytes fifo = LibraryInput({a}, 0, {Record("E.usr"), Record("A.usr")});
+    fifo[0] |= 0x80; // E.usr is a FIFO
+    Put("player_library", "fifo.bin", fifo);
 }
 
 void IniInputs() {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -202,6 +203,27 @@ TEST(DiskFaults, aLibraryThatIsADirectoryIsNeitherReadNorChanged) {
     EXPECT_EQ(rem.beeps, 1);
     EXPECT_EQ(dir.names(), std::vector<std::string>{"User.bib"});
     EXPECT_TRUE(fs::is_empty(dir.path() + "User.bib"));
+}
+
+TEST(DiskFaults, aFifoWhereAFileShouldBeIsRefusedWithoutWaiting) {
+    // Nothing ever writes into these FIFOs: a reader that opened them as files would wait forever.
+    TempDir dir;
+    ASSERT_EQ(::mkfifo((dir.path() + "Dupont.usr").c_str(), 0600), 0);
+    PlayerData p;
+    RecordingReporter r;
+    EXPECT_EQ(LoadPlayerFile(dir.path() + "Dupont.usr", p, r), LoadResult::Failed);
+    ASSERT_EQ(r.messages.size(), 1u);
+    EXPECT_EQ(r.messages[0].caption, "Probleme d'ouverture du fichier");
+
+    ASSERT_EQ(::mkfifo((dir.path() + "User.bib").c_str(), 0600), 0);
+    SharedState s;
+    s.User_Dir = dir.path();
+    RecordingReporter lib;
+    EXPECT_TRUE(ReadPlayerLibrary(s, lib).empty());
+    EXPECT_EQ(lib.messages.size(), 1u);
+    s.Current_Profile = test::MakeProfile("X", "Y", "Dupont.usr");
+    EXPECT_FALSE(RemoveFromLibrary(s, lib));
+    EXPECT_EQ(lib.beeps, 1);
 }
 
 } // namespace
