@@ -219,6 +219,40 @@ class Screen:
         e = node.queryComponent().getExtents(self.at.DESKTOP_COORDS)
         return e.x, e.y, e.width, e.height
 
+    def where(self, node):
+        """Where a control is, for a report: its place in its window."""
+        e = node.queryComponent().getExtents(self.at.WINDOW_COORDS)
+        return f"({e.x}, {e.y})"
+
+    def values(self, combo):
+        """What a combo box may show: its entries and the text typed in it."""
+        out = set()
+        for n, _ in self.walk_all(combo):
+            if n.getRoleName() == "list item":
+                out.add(normal(n.name or ""))
+            elif n.getRoleName() == "text":
+                out.add(normal(self.text(n)))
+        return out
+
+    def spoken_name(self, node):
+        """What a screen reader announces a control as: its accessible name,
+        else the label that names it (the labelled-by relation). On Linux Qt
+        gives a combo box its value as name; that is no name."""
+        name = normal(node.name or "")
+        if node.getRoleName() == "combo box" and name in self.values(node):
+            name = ""
+        if name:
+            return name
+        try:
+            for rel in node.getRelationSet():
+                if rel.getRelationType() == self.at.RELATION_LABELLED_BY and rel.getNTargets() > 0:
+                    label = normal(rel.getTarget(0).name or "")
+                    if label:
+                        return label
+        except Exception:
+            pass
+        return normal(node.name or "")
+
     def snapshot(self, window):
         """The shown controls of a window, read once: role, name, place, and a
         label's text. Reading them one by one over the bus for every keystroke
@@ -228,7 +262,7 @@ class Screen:
             role = n.getRoleName()
             if role in ("filler", "panel", "list item", "list", "dialog", "frame"):
                 continue
-            out.append({"node": n, "role": role, "name": normal(n.name or ""), "box": self.extents(n),
+            out.append({"node": n, "role": role, "name": self.spoken_name(n), "box": self.extents(n),
                         "text": normal(self.text(n)) if role == "label" else None})
         return out
 
@@ -315,9 +349,6 @@ class Accessibility:
         self.failures = failures
         self.checked = []
 
-    def items(self, combo):
-        return {normal(n.name or "") for n, _ in self.screen.walk_all(combo) if n.getRoleName() == "list item"}
-
     def check(self, window):
         title = window.name
         self.checked.append(title)
@@ -330,13 +361,13 @@ class Accessibility:
                 continue
             if parent is not None and parent.getRoleName() == "list" and role == "list item":
                 continue  # an item's name is its text; an empty line is no fault
-            name = normal(node.name or "")
+            name = self.screen.spoken_name(node)
+            where = self.screen.where(node)
             if not name:
-                self.failures.add(f"'{title}': a {role} has no accessible name")
+                self.failures.add(f"'{title}': the {role} at {where} has no name a screen reader could read")
             elif name == normal(title) and role != "page tab list":
-                self.failures.add(f"'{title}': a {role} is named only after its window")
-            elif role == "combo box" and name in self.items(node):
-                self.failures.add(f"'{title}': a combo box is named only by its value '{name}'")
+                self.failures.add(f"'{title}': the {role} at {where} is named only after its window")
+
         files, replaced = DIALOGS.get(title, ([], set()))
         if files:
             shown = self.screen.texts(window)
@@ -406,7 +437,7 @@ class Person:
             if c is None:
                 raise StepError(f"no {role} '{label}' in '{window.name}'")
         elif c["name"] != normal(label):
-            self.failures.add(f"'{window.name}': the {role} beside '{label}' is named '{c['name']}'")
+            self.failures.add(f"'{window.name}': the {role} beside '{label}' is announced as '{c['name']}'")
         return c
 
     def fill(self, window, role, name, text):
