@@ -5,8 +5,11 @@
 set -euo pipefail
 build=$1
 work=$2
+# Parts of the tree are made read-only below; give them back so it can be removed.
+[ -d "$work" ] && chmod -R u+w "$work"
 rm -rf "$work"
 mkdir -p "$work"
+trap 'chmod -R u+w "$work" 2>/dev/null' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -107,5 +110,4 @@ ZEL_HOME="$work/real" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=offscreen 
 [ "$status" = 124 ] || { cat "$work/real.log" >&2; fail "the installed program ended by itself ($status)"; }
 check_folder "$work/real"
 
-chmod -R u+w "$work"
 echo "install tree and launcher: ok"
