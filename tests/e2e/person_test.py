@@ -417,28 +417,23 @@ class Person:
         if not self.d.gone("^" + re.escape(title) + "$"):
             raise StepError(f"{step}: '{title}' did not close")
 
-    def control(self, window, how, role, name, nth=0):
-        """A control of the window, found in the snapshot, read again once when
-        the window has changed since (a list rebuilt)."""
+    def field(self, window, role, label):
+        """The control beside a label, as the eye finds it, else the one named
+        so (a cell of a grid has no label of its own). The snapshot of the
+        window is read again once when the window changed since (a list rebuilt).
+        A control found beside its label must be named after it."""
         for fresh in (False, True):
             if fresh or self.snap_of is not window:
                 self.snap, self.snap_of = self.s.snapshot(window), window
-            c = self.s.beside(self.snap, role, name) if how == "beside" else self.s.find(self.snap, role, name, nth)
-            if c:
+            c = self.s.beside(self.snap, role, label)
+            if c is not None:
+                if c["name"] != normal(label):
+                    self.failures.add(f"'{window.name}': the {role} beside '{label}' is announced as '{c['name']}'")
                 return c
-        return None
-
-    def field(self, window, role, label):
-        """The control beside a label, as the eye finds it; its accessible name
-        must be that label. A control with no label beside it is found by name."""
-        c = self.control(window, "beside", role, label)
-        if c is None:
-            c = self.control(window, "name", role, label)
-            if c is None:
-                raise StepError(f"no {role} '{label}' in '{window.name}'")
-        elif c["name"] != normal(label):
-            self.failures.add(f"'{window.name}': the {role} beside '{label}' is announced as '{c['name']}'")
-        return c
+            c = self.s.find(self.snap, role, label)
+            if c is not None:
+                return c
+        raise StepError(f"no {role} '{label}' in '{window.name}'")
 
     def fill(self, window, role, name, text):
         self.d.click(*self.s.centre(self.field(window, role, name), left_part=role == "combo box"))
