@@ -442,8 +442,14 @@ class Person:
 
     def choose(self, window, name, text):
         """A drop-down list: open it, type the entry, take it."""
-        self.d.click(*self.s.centre(self.field(window, "combo box", name)))
-        time.sleep(0.3)
+        c = self.field(window, "combo box", name)
+        self.d.click(*self.s.centre(c))
+        # Return on a closed list would press the dialog's default button.
+        end = time.time() + 5
+        while not c["node"].getState().contains(self.s.at.STATE_EXPANDED):
+            if time.time() > end:
+                raise StepError(f"the list '{name}' of '{window.name}' does not open")
+            time.sleep(0.05)
         self.d.type(text)
         self.d.key("Return")
         time.sleep(0.2)
