@@ -3,9 +3,8 @@
 
 #include "storage/atomic_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <span>
+#include <vector>
 
 namespace zel {
 namespace {
@@ -65,11 +64,15 @@ IniFile::IniFile(std::string_view text) {
 }
 
 IniFile IniFile::Load(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Through the same reader as player files: a FIFO or a device in place of
+    // the settings file is refused instead of blocking start-up, and a huge
+    // file is cut rather than read whole.
+    constexpr std::size_t kMaxIniBytes = 1 << 20;
+    std::vector<uint8_t> bytes;
+    const ReadFileStatus status = ReadWholeFile(path, kMaxIniBytes, bytes);
+    if (status != ReadFileStatus::Ok && status != ReadFileStatus::TooLarge)
         return IniFile();
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return IniFile(text);
+    return IniFile(std::string(bytes.begin(), bytes.end()));
 }
 
 std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const {
