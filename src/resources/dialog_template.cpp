@@ -1,7 +1,13 @@
 // Lookups over dialog templates.
 #include "resources/dialog_template.h"
 
+#include <algorithm>
+
 namespace zel {
+
+namespace {
+constexpr int kClosedComboHeight = 12; // dialog units, as an edit
+} // namespace
 
 int FindControl(const DialogTemplate &t, int id) {
     if (id == kNoId)
@@ -16,7 +22,10 @@ int FindLabelFor(const DialogTemplate &t, int index) {
     if (index < 0 || std::size_t(index) >= t.controls.size())
         return -1;
     const ControlTemplate &c = t.controls[std::size_t(index)];
-    const int centre_y2 = 2 * c.y + c.h; // twice the control's vertical centre
+    // A combo's template height includes its open list: its line is that of
+    // the closed box, one edit high.
+    const int h = c.kind == Kind::ComboBox ? std::min(c.h, kClosedComboHeight) : c.h;
+    const int centre_y2 = 2 * c.y + h; // twice the control's vertical centre
     int best = -1;
     int best_gap = 0;
     // Same line, to the left. A label taller than a line (wrapped text) still

@@ -73,9 +73,6 @@ void PrepareTournamentForm(TemplateForm &form) {
     form.nameControl(1038, QStringLiteral("Jour"));
     form.nameControl(1039, QStringLiteral("Mois"));
     form.nameControl(1040, QStringLiteral("Année"));
-    // The template height of 107 includes its open list, which puts its label
-    // "Classement" off its line for the builder.
-    form.nameControl(107, QStringLiteral("Classement"));
     form.nameControl(1113, QStringLiteral("Points"));
 }
 
