@@ -70,7 +70,6 @@ GraphsDialog::GraphsDialog(SharedState &state, QWidget *parent)
         area_->resize(area_->size() + grow);
         setFixedSize(size() + grow);
     }
-    nameControl(kClassement, QStringLiteral("Classement"));
 
     championships_ = GroupDays(state_);
     current_ = championships_.empty() ? 0 : int(championships_.size()) - 1;

@@ -22,6 +22,8 @@ inline const DialogTemplate kGraphsTemplate{
          31, 224, 12},
         {1116, Kind::RadioButton, "Courbe du cumul des matchs gagnés", 160, 44, 134, 12},
         // After the three radio buttons, which must stay consecutive to form one group.
+        // Names the list for the eye and for a screen reader (its buddy).
+        {kNoId, Kind::Static, "Classement", 388, 21, 44, 8, kNoWrap},
         {107, Kind::ComboBox, "", 388, 31, 29, 75, kDropDownList},
         {1153, Kind::CheckBox, "Grille", 9, 45, 32, 9},
         {1042, Kind::Button, "&Fermer", 445, 9, 50, 14, kDefaultButton},
