@@ -4,6 +4,7 @@
 #include "platform/cp1252.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -90,6 +91,61 @@ int SortedPosition(int count, const std::function<QString(int)> &at, const QStri
 }
 
 constexpr const char *kRawText = "zelRawText";
+constexpr const char *kFigureName = "zelFigureName";
+
+// A static that shows a figure under a name of its own ("Total des victoires"
+// over "8"). Qt's own label exposes either the name or the text, never both,
+// so a screen reader would hear what the figure is but not its value: this
+// one is named for what it holds and reads its text as it stands.
+class FigureAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit FigureAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name:
+            return widget()->property(kFigureName).toString();
+        case QAccessible::Value:
+            return shown();
+        case QAccessible::Description: // both at once, for readers that speak one line
+            return widget()->property(kFigureName).toString() + QStringLiteral(" : ") + shown();
+        default:
+            return QAccessibleWidget::text(t);
+        }
+    }
+
+    // Read-only text: no selection, no caret.
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return int(shown().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QString shown() const { return static_cast<const QLabel *>(widget())->text(); }
+};
+
+QAccessibleInterface *FigureFactory(const QString &class_name, QObject *object) {
+    if (class_name != QLatin1String("QLabel") || !object->property(kFigureName).isValid())
+        return nullptr;
+    return new FigureAccessible(static_cast<QLabel *>(object));
+}
 
 } // namespace
 
@@ -232,7 +288,10 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
     case Kind::ListBox: {
         auto *l = new QListWidget(&host_);
         l->setSelectionMode(QAbstractItemView::SingleSelection);
-        QObject::connect(l, &QListWidget::currentRowChanged, &host_,
+        // The chosen line is the selected one: getting the focus makes the
+        // first line current without choosing it, and a click on it then
+        // changes the selection only.
+        QObject::connect(l, &QListWidget::itemSelectionChanged, &host_,
                          [this, id] { userCommand(id, kSelChange); });
         QObject::connect(l, &QListWidget::itemDoubleClicked, &host_,
                          [this, id] { userCommand(id, kDoubleClick); });
@@ -554,8 +613,22 @@ void TemplateForm::setPicture(int id, const QPixmap &pixmap) {
 }
 
 void TemplateForm::nameControl(int id, const QString &name) {
-    if (QWidget *w = control(id))
+    QWidget *w = control(id);
+    if (!w)
+        return;
+    if (!qobject_cast<QLabel *>(w)) {
         w->setAccessibleName(name);
+        return;
+    }
+    static const bool installed = (QAccessible::installFactory(FigureFactory), true);
+    (void)installed;
+    w->setProperty(kFigureName, name);
+    // An interface made before the label became a figure would hide its text.
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+    if (iface && !dynamic_cast<FigureAccessible *>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        QAccessible::queryAccessibleInterface(w);
+    }
 }
 
 void TemplateForm::replaceControl(int id, QWidget *widget) {

@@ -36,7 +36,8 @@
 //     select(id, text) (first entry beginning with text, case-insensitive; -1 and
 //     nothing changes when none does)
 //   setPicture(id, pixmap)                 Picture controls: drawn at its own size
-//   nameControl(id, name)                  overrides the name taken from the label
+//   nameControl(id, name)                  overrides the name taken from the label; a static
+//                                          so named (a figure) still reads its text as it stands
 //   replaceControl(id, widget)             your own widget in the control's rectangle and id
 //
 // Commands: a click on a button, check box or radio button sends onCommand(id, kClicked);

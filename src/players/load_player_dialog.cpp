@@ -23,6 +23,7 @@ LoadPlayerDialog::LoadPlayerDialog(SharedState &state, Platform &platform, QWidg
     for (const LibraryEntry &e : entries_)
         addItem(kPlayers, QString::fromStdString(Cp1252ToUtf8(e.display)));
     setCurrentIndex(kPlayers, -1);
+    nameControl(kPlayers, QStringLiteral("Joueurs")); // no label of its own
     setLimit(kPassword, kPasswordLimit);
 }
 
