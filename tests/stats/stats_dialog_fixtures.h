@@ -16,9 +16,8 @@
 namespace zel::test {
 
 inline constexpr std::string_view Season = "Championnat 2000 - 2001";
-inline constexpr std::string_view Earlier_Season = "Championnat 1999 - 2000";
 
-// A tournament of the season "1999 - 2000" style field; columns as {column, victories, defeats}.
+// Tournament columns as {column, victories, defeats}; the season as typed, "2000 - 2001".
 struct Column_Counts {
     int column;
     uint32_t victories;
