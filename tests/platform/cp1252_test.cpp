@@ -21,10 +21,10 @@ TEST(Cp1252, everyByteRoundTripsThroughUtf8) {
 }
 
 TEST(Cp1252, charactersWithoutAFormBecomeQuestionMarks) {
-    EXPECT_EQ(Utf8ToCp1252("a\xE2\x86\x92z"), "a?z");          // U+2192 arrow
-    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8F\x93!"), "?!");         // emoji, 4 bytes
-    EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x?");                     // truncated sequence
-    EXPECT_EQ(Utf8ToCp1252("\xC3(\x80"), "?(?");                // bad continuation, stray byte
+    EXPECT_EQ(Utf8ToCp1252("a\xE2\x86\x92z"), "a?z");   // U+2192 arrow
+    EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8F\x93!"), "?!"); // emoji, 4 bytes
+    EXPECT_EQ(Utf8ToCp1252("x\xC3"), "x?");             // truncated sequence
+    EXPECT_EQ(Utf8ToCp1252("\xC3(\x80"), "?(?");        // bad continuation, stray byte
 }
 
 } // namespace

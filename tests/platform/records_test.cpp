@@ -13,20 +13,15 @@ TEST(FixedText, fieldWithoutTerminatorEndsAtFieldEnd) {
     EXPECT_EQ(FieldText(shorter), "NC");
 }
 
-TEST(FixedText, writingKeepsBytesBehindTheTerminator) {
+TEST(FixedText, writingKeepsBytesBehindTheTerminatorAndAFullWriteHasNone) {
     char field[8] = {'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
     SetFieldText(field, "xy");
     EXPECT_EQ(std::string(field, 8), std::string("xy\0defgh", 8));
     SetFieldText(field, "0123456789");
     EXPECT_EQ(std::string(field, 8), std::string("0123456\0", 8));
-}
-
-TEST(FixedText, fullWriteFillsTheFieldWithoutTerminator) {
-    char field[3] = {};
-    SetFieldTextFull(field, "100");
-    EXPECT_EQ(std::string(field, 3), "100");
-    SetFieldTextFull(field, "15");
-    EXPECT_EQ(std::string(field, 3), std::string("15\0", 3));
+    char full[3] = {};
+    SetFieldTextFull(full, "100");
+    EXPECT_EQ(std::string(full, 3), "100");
 }
 
 } // namespace
