@@ -10,19 +10,7 @@
 namespace zel::test {
 namespace {
 
-class TournamentCommands : public TournamentDialogTest {
-  protected:
-    bool item(MainWindow &w, int id) {
-        QAction *a = w.menuAction(id);
-        EXPECT_NE(a, nullptr) << id;
-        return a && a->isEnabled();
-    }
-    bool button(MainWindow &w, int id) {
-        QAction *a = w.toolbarAction(id);
-        EXPECT_NE(a, nullptr) << id;
-        return a && a->isEnabled();
-    }
-};
+using TournamentCommands = TournamentDialogTest;
 
 TEST_F(TournamentCommands, addingEnablesTheTournamentItemsAndDeletingTheOnlyOneGraysThem) {
     MainWindow w(platform, QDir(dir.path()).absolutePath().toStdString());
@@ -32,13 +20,15 @@ TEST_F(TournamentCommands, addingEnablesTheTournamentItemsAndDeletingTheOnlyOneG
     s.Player_State = 1;
     BuildClassementList(s);
     w.RefreshPlayerShell();
+    const auto enabled = [&w] {
+        return std::vector<bool>{w.menuAction(40014)->isEnabled(), w.menuAction(40015)->isEnabled(),
+                                 w.toolbarAction(19006)->isEnabled()};
+    };
 
     platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(1037); });
     w.dispatch(40013); // Ctrl+T's command
     ASSERT_EQ(s.tournamentCount(), 1);
-    EXPECT_TRUE(item(w, 40014));
-    EXPECT_TRUE(item(w, 40015));
-    EXPECT_TRUE(button(w, 19006));
+    EXPECT_EQ(enabled(), (std::vector<bool>{true, true, true}));
 
     platform.onDialog([this](QDialog &d) {
         auto &list = FakePlatform::form(d);
@@ -50,10 +40,8 @@ TEST_F(TournamentCommands, addingEnablesTheTournamentItemsAndDeletingTheOnlyOneG
     w.dispatch(40015);
     EXPECT_TRUE(platform.leftOpen.empty());
     EXPECT_EQ(s.tournamentCount(), 0);
-    EXPECT_FALSE(item(w, 40014));
-    EXPECT_FALSE(item(w, 40015));
-    EXPECT_FALSE(button(w, 19006));
-    EXPECT_FALSE(item(w, 40007)); // no days either
+    EXPECT_EQ(enabled(), (std::vector<bool>{false, false, false}));
+    EXPECT_FALSE(w.menuAction(40007)->isEnabled()); // no days either
 }
 
 } // namespace
