@@ -88,19 +88,6 @@ TEST_F(TournamentList, validerWithoutASelectedRowOpensNothing) {
     EXPECT_TRUE(platform.dialogs.empty());
 }
 
-TEST_F(TournamentList, theViewerEstimatesForTheOwnClassementThenForTheChosenLabel) {
-    Tournament_Sheet t = tournament("Open", 12, 7, 2000);
-    t.columns[7].victories = 2; // "30", the own classement: 2 each
-    addStored(t);
-    TournamentViewerDialog viewer(state, GroupTournaments(state).at(0));
-    TemplatePage &page = *viewer.page();
-    EXPECT_EQ(page.text(1113), "4");
-    page.setCurrentIndex(107, page.findItem(107, "NC"));
-    page.command(107, kSelChange); // three steps above "NC": 4 each
-    EXPECT_EQ(page.text(1113), "8");
-    EXPECT_EQ(state.Mem_Tournois[0].points, 0); // viewing changes nothing
-}
-
 using TournamentModify = TournamentList;
 
 TEST_F(TournamentModify, aRenamedTournamentNamesItsTabWhenLeftAndValiderSavesIt) {
