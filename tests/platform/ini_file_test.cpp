@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 namespace zel {
 namespace {
 
@@ -58,6 +60,11 @@ TEST(IniFile, savesAtomicallyAndLoadsBack) {
     EXPECT_EQ(IniFile::Load(path).value("options", "autoload"), "TRUE");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1); // no temporary left
     EXPECT_FALSE(ini.save((dir / "no" / "such" / "Zel.ini").string()));
+
+    // A FIFO in place of the settings file must not block start-up.
+    std::filesystem::remove(path);
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    EXPECT_EQ(IniFile::Load(path).text(), "");
     std::filesystem::remove_all(dir);
 }
 
