@@ -75,8 +75,8 @@ struct SavedPlayer {
         s.Current_Profile.tournament_count = 30;
     }
 
-    // A failing save, in a child: false, one message, nothing in memory changed.
-    int failingSave(std::optional<rlim_t> limit) {
+    // A failing save, in a child: false, one message (`text` when given), nothing in memory changed.
+    int failingSave(std::optional<rlim_t> limit, const char *text = nullptr, std::string caption = "Info") {
         return InChild(limit, [&] {
             const PlayerData before = InMemory(s);
             RecordingReporter r;
@@ -84,6 +84,8 @@ struct SavedPlayer {
                 return 1;
             if (r.messages.size() != 1 || r.beeps != 0)
                 return 2;
+            if ((text && r.messages[0].text != text) || r.messages[0].caption != caption)
+                return 4;
             return test::SameBytes(InMemory(s), before) && s.User_Dir == users ? 0 : 3;
         });
     }
@@ -102,16 +104,30 @@ struct SavedPlayer {
 };
 
 TEST(DiskFaults, aFileSizeLimitAnywhereInTheWriteKeepsOldFileAndMemory) {
-    const std::size_t size = [] {
+    const std::vector<uint8_t> file = [] {
         SavedPlayer f;
         const PlayerData p = InMemory(f.s);
-        return EncodePlayer(p.profile, p.days, p.tournaments).size();
+        return EncodePlayer(p.profile, p.days, p.tournaments);
     }();
-    // Every section boundary of the file and points all through the bits.
-    for (rlim_t limit = 0; limit < size; limit += limit < 64 ? 1 : size / 30) {
+    const std::size_t n = file[3] | file[4] << 8, size = file.size();
+    // Each section of the file names itself; then points all through the bits.
+    const struct {
+        rlim_t limit;
+        const char *text;
+    } cases[] = {
+        {0, "Erreur d'écriture de l'identificateur"},
+        {5, "Erreur d'écriture de Num_code"},
+        {7 + 8 * 3, "Erreur d'écriture Code"},
+        {7 + 8 * n + 2, "Erreur d'écriture Bin_pos"},
+        {11 + 8 * n + 1, "Erreur d'écriture Recept"},
+        {size / 3, nullptr},
+        {size / 2, nullptr},
+        {size - 1, "Erreur d'écriture Recept"},
+    };
+    for (const auto &c : cases) {
         SavedPlayer f;
-        EXPECT_EQ(f.failingSave(limit), 0) << "limit " << limit;
-        f.expectOldPlayerIntact("limit " + std::to_string(limit));
+        EXPECT_EQ(f.failingSave(c.limit, c.text), 0) << "limit " << c.limit;
+        f.expectOldPlayerIntact("limit " + std::to_string(c.limit));
     }
 }
 
@@ -145,10 +161,22 @@ TEST(DiskFaults, aDirectoryReplacedUnderTheSaveKeepsOldFileAndMemory) {
     for (const auto &c : cases) {
         SavedPlayer f;
         c.arrange(f);
-        EXPECT_EQ(f.failingSave(std::nullopt), 0) << c.what;
+        EXPECT_EQ(f.failingSave(std::nullopt, nullptr, "Probleme d'ouverture du fichier"), 0) << c.what;
         c.undo(f);
         f.expectOldPlayerIntact(c.what);
     }
+}
+
+TEST(DiskFaults, aPlayerTooLargeIsRefusedBeforeTouchingTheDisk) {
+    TempDir dir;
+    PlayerData p{};
+    p.profile = test::MakeProfile("Plein", "Jean", "Plein.usr");
+    p.profile.day_count = 743;
+    p.days.resize(743);
+    RecordingReporter r;
+    EXPECT_FALSE(SavePlayerFile(dir.path() + "Plein.usr", p.profile, p.days, p.tournaments, r));
+    EXPECT_EQ(r.messages.size(), 1u);
+    EXPECT_TRUE(dir.names().empty());
 }
 
 std::vector<uint8_t> Library(int records) {

@@ -9,8 +9,9 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstring>
+#include <functional>
+#include <random>
 
 namespace zel {
 namespace {
@@ -73,51 +74,9 @@ const PlayerData &Sentinel() {
 }
 
 TEST(PlayerFile, matchesTheCheckedInFile) {
-    const PlayerData player = MakeDeterministicPlayer();
     const std::vector<uint8_t> expected = ReadBytes(kGolden);
     ASSERT_FALSE(expected.empty()) << kGolden;
-    EXPECT_EQ(Encode(player), expected);
-
-    TempDir dir;
-    RecordingReporter r;
-    ASSERT_TRUE(
-        SavePlayerFile(dir.path() + "Dupont.usr", player.profile, player.days, player.tournaments, r));
-    EXPECT_EQ(ReadBytes(dir.path() + "Dupont.usr"), expected);
-    EXPECT_TRUE(r.messages.empty());
-    EXPECT_EQ(dir.names(), std::vector<std::string>{"Dupont.usr"});
-}
-
-TEST(PlayerFile, checkedInFileHasTheDocumentedShape) {
-    const std::vector<uint8_t> f = ReadBytes(kGolden);
-    ASSERT_GE(f.size(), 11u);
-    EXPECT_EQ(std::string(f.begin(), f.begin() + 3), "usr");
-    const uint32_t n = GetLe32(f, 3);
-    ASSERT_GE(n, 2u);
-    ASSERT_LE(n, 256u);
-    const uint32_t bits = GetLe32(f, 7 + 8 * n);
-    EXPECT_EQ(f.size(), 11 + 8 * n + (bits + 7) / 8);
-    // A full binary tree: the code lengths satisfy Kraft's equality.
-    double kraft = 0;
-    for (uint32_t i = 0; i < n; ++i) {
-        Code_Entry e;
-        std::memcpy(&e, &f[7 + 8 * i], 8);
-        EXPECT_EQ(e.zero, 0);
-        kraft += 1.0 / (1u << e.length);
-    }
-    EXPECT_DOUBLE_EQ(kraft, 1.0);
-    PlayerData back;
-    ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
-    EXPECT_TRUE(SameBytes(back, MakeDeterministicPlayer()));
-}
-
-TEST(PlayerFile, profileAloneIsARecordOf280Bytes) {
-    PlayerData p{};
-    p.profile = test::MakeProfile("Martin", "Zoé", "Martin.usr");
-    const std::vector<uint8_t> f = Encode(p);
-    PlayerData back;
-    ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
-    EXPECT_TRUE(SameBytes(back, p));
-    EXPECT_EQ(FileAround(RecordOf(p)), f);
+    EXPECT_EQ(Encode(MakeDeterministicPlayer()), expected);
 }
 
 TEST(PlayerFile, savesOnlyTheCountedRecords) {
@@ -133,32 +92,23 @@ TEST(PlayerFile, savesOnlyTheCountedRecords) {
     EXPECT_TRUE(Encode(p).empty());
 }
 
-TEST(PlayerFile, randomPlayersRoundTripByteForByte) {
+TEST(PlayerFile, randomPlayersLoadThenSaveTheSameBytes) {
+    // Junk after text terminators included: load then save must not normalise anything.
     std::mt19937 rng(2024);
-    for (int round = 0; round < 40; ++round) {
-        const PlayerData p =
-            test::MakeRandomPlayer(rng, static_cast<int>(rng() % 12), static_cast<int>(rng() % 12));
-        const std::vector<uint8_t> f = Encode(p);
-        ASSERT_FALSE(f.empty());
-        PlayerData back;
-        ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok) << round;
-        EXPECT_TRUE(SameBytes(back, p)) << round;
-        EXPECT_EQ(Encode(back), f) << round;
-    }
-}
-
-TEST(PlayerFile, loadThenSaveGivesTheSameFile) {
-    std::mt19937 rng(77);
     TempDir dir;
     RecordingReporter r;
-    const PlayerData p = test::MakeRandomPlayer(rng, 5, 3);
     const std::string path = dir.path() + "Joueur.usr";
-    ASSERT_TRUE(SavePlayerFile(path, p.profile, p.days, p.tournaments, r));
-    const std::vector<uint8_t> first = ReadBytes(path);
-    PlayerData back;
-    ASSERT_EQ(LoadPlayerFile(path, back, r), LoadResult::Ok);
-    ASSERT_TRUE(SavePlayerFile(path, back.profile, back.days, back.tournaments, r));
-    EXPECT_EQ(ReadBytes(path), first);
+    for (int round = 0; round < 20; ++round) {
+        const PlayerData p =
+            test::MakeRandomPlayer(rng, static_cast<int>(rng() % 12), static_cast<int>(rng() % 12));
+        ASSERT_TRUE(SavePlayerFile(path, p.profile, p.days, p.tournaments, r)) << round;
+        const std::vector<uint8_t> first = ReadBytes(path);
+        PlayerData back;
+        ASSERT_EQ(LoadPlayerFile(path, back, r), LoadResult::Ok) << round;
+        EXPECT_TRUE(SameBytes(back, p)) << round;
+        ASSERT_TRUE(SavePlayerFile(path, back.profile, back.days, back.tournaments, r)) << round;
+        EXPECT_EQ(ReadBytes(path), first) << round;
+    }
     EXPECT_TRUE(r.messages.empty());
 }
 
@@ -168,9 +118,7 @@ TEST(PlayerFile, longTimePlayerNeedsFlattenedCodes) {
     // The plain merge rules would need codes longer than a Code_Entry holds.
     EXPECT_GT(test::UnflattenedDepth(stream), kMaxCodeLength);
 
-    const auto t0 = std::chrono::steady_clock::now();
     const std::vector<uint8_t> f = Encode(p);
-    const auto t1 = std::chrono::steady_clock::now();
     ASSERT_FALSE(f.empty());
     const uint32_t n = GetLe32(f, 3);
     for (uint32_t i = 0; i < n; ++i) {
@@ -180,11 +128,7 @@ TEST(PlayerFile, longTimePlayerNeedsFlattenedCodes) {
     }
     PlayerData back;
     ASSERT_EQ(DecodePlayer(f, back), PlayerFileStatus::Ok);
-    const auto t2 = std::chrono::steady_clock::now();
     EXPECT_TRUE(SameBytes(back, p));
-    using ms = std::chrono::milliseconds;
-    RecordProperty("encode_ms", static_cast<int>(std::chrono::duration_cast<ms>(t1 - t0).count()));
-    RecordProperty("decode_ms", static_cast<int>(std::chrono::duration_cast<ms>(t2 - t1).count()));
 }
 
 TEST(PlayerFile, everyTruncationIsRefused) {
@@ -216,83 +160,34 @@ TEST(PlayerFile, bitFlipsAreRefusedOrGiveAWellFormedPlayer) {
     }
 }
 
-TEST(PlayerFile, randomMutationsAreRefusedOrGiveAWellFormedPlayer) {
-    // Several changes at once, in the header, the table and the bits, of files
-    // with short and long codes.
-    std::mt19937 rng(4711);
-    const std::vector<std::vector<uint8_t>> seeds = {ReadBytes(kGolden),
-                                                     Encode(test::MakeRealisticPlayer(60, 40, 8))};
-    for (int round = 0; round < 600; ++round) {
-        std::vector<uint8_t> g = seeds[round % 2];
-        const int changes = 1 + static_cast<int>(rng() % 6);
-        for (int c = 0; c < changes; ++c) {
-            // Half of the changes hit the first 64 bytes, where the counts live.
-            const std::size_t at = rng() % (rng() % 2 ? std::min<std::size_t>(64, g.size()) : g.size());
-            switch (rng() % 4) {
-            case 0:
-                g[at] = static_cast<uint8_t>(rng());
-                break;
-            case 1:
-                g[at] ^= static_cast<uint8_t>(1u << (rng() % 8));
-                break;
-            case 2:
-                g.resize(at + 1);
-                break;
-            default:
-                g.insert(g.begin() + static_cast<std::ptrdiff_t>(at), static_cast<uint8_t>(rng()));
-                break;
-            }
-        }
-        PlayerData out = Sentinel();
-        if (DecodePlayer(g, out) == PlayerFileStatus::Ok) {
-            EXPECT_FALSE(Encode(out).empty()) << round;
-        } else {
-            EXPECT_TRUE(SameBytes(out, Sentinel())) << round;
-        }
-    }
-}
-
 TEST(PlayerFile, hostileHeadersAreRefused) {
     const std::vector<uint8_t> f = ReadBytes(kGolden);
     const uint32_t n = GetLe32(f, 3);
     const std::size_t bin_pos_at = 7 + 8 * n;
     const uint32_t bits = GetLe32(f, bin_pos_at);
-    struct Case {
+    auto put = [](std::size_t at, uint32_t v) { return [=](std::vector<uint8_t> &g) { PutLe32(g, at, v); }; };
+    auto set = [](std::size_t at, uint8_t v) { return [=](std::vector<uint8_t> &g) { g[at] = v; }; };
+    const struct {
         const char *what;
-        std::vector<uint8_t> file;
+        std::function<void(std::vector<uint8_t> &)> change;
         PlayerFileStatus status;
+    } cases[] = {
+        {"not usr", set(0, 'U'), PlayerFileStatus::NotPlayerFile},
+        {"Num_code 300", put(3, 300), PlayerFileStatus::BadNumCode},
+        {"Num_code 0", put(3, 0), PlayerFileStatus::BadNumCode},
+        {"Num_code 2^32-1", put(3, 0xFFFFFFFF), PlayerFileStatus::BadNumCode},
+        {"code length 0", set(7 + 4, 0), PlayerFileStatus::BadCodeTable},
+        {"code length 17", set(7 + 4, 17), PlayerFileStatus::BadCodeTable},
+        {"code length -1", set(7 + 4, 0xFF), PlayerFileStatus::BadCodeTable},
+        {"Bin_pos past the end", put(bin_pos_at, bits + 8), PlayerFileStatus::BinPosPastEnd},
+        {"Bin_pos 2^32-1", put(bin_pos_at, 0xFFFFFFFF), PlayerFileStatus::BinPosPastEnd},
+        {"trailing byte", [](auto &g) { g.push_back(0); }, PlayerFileStatus::TrailingBytes},
     };
-    std::vector<Case> cases;
-    auto with = [&](const char *what, auto change, PlayerFileStatus status) {
+    for (const auto &c : cases) {
         std::vector<uint8_t> g = f;
-        change(g);
-        cases.push_back({what, g, status});
-    };
-    with(
-        "not usr", [](auto &g) { g[0] = 'U'; }, PlayerFileStatus::NotPlayerFile);
-    with(
-        "Num_code 300", [](auto &g) { PutLe32(g, 3, 300); }, PlayerFileStatus::BadNumCode);
-    with(
-        "Num_code 0", [](auto &g) { PutLe32(g, 3, 0); }, PlayerFileStatus::BadNumCode);
-    with(
-        "Num_code 2^32-1", [](auto &g) { PutLe32(g, 3, 0xFFFFFFFF); }, PlayerFileStatus::BadNumCode);
-    with(
-        "code length 0", [](auto &g) { g[7 + 4] = 0; }, PlayerFileStatus::BadCodeTable);
-    with(
-        "code length 17", [](auto &g) { g[7 + 4] = 17; }, PlayerFileStatus::BadCodeTable);
-    with(
-        "code length -1", [](auto &g) { g[7 + 4] = 0xFF; }, PlayerFileStatus::BadCodeTable);
-    with(
-        "Bin_pos past the end", [&](auto &g) { PutLe32(g, bin_pos_at, bits + 8); },
-        PlayerFileStatus::BinPosPastEnd);
-    with(
-        "Bin_pos 2^32-1", [&](auto &g) { PutLe32(g, bin_pos_at, 0xFFFFFFFF); },
-        PlayerFileStatus::BinPosPastEnd);
-    with(
-        "trailing byte", [](auto &g) { g.push_back(0); }, PlayerFileStatus::TrailingBytes);
-    for (const Case &c : cases) {
+        c.change(g);
         PlayerData out = Sentinel();
-        EXPECT_EQ(DecodePlayer(c.file, out), c.status) << c.what;
+        EXPECT_EQ(DecodePlayer(g, out), c.status) << c.what;
         EXPECT_TRUE(SameBytes(out, Sentinel())) << c.what;
     }
 }
@@ -401,6 +296,7 @@ TEST(PlayerFile, loadPlayerDataFillsTheStoresOnlyWhenTheCountsAgree) {
     const PlayerData p = MakeDeterministicPlayer();
     ASSERT_TRUE(SaveCurrentPlayer(StateWith(p, dir.path()), r));
     EXPECT_EQ(ReadBytes(dir.path() + "Dupont.usr"), ReadBytes(kGolden));
+    EXPECT_EQ(dir.names(), std::vector<std::string>{"Dupont.usr"});
 
     // Stores holding a closed player's records are replaced by the file's.
     SharedState s;
@@ -449,10 +345,8 @@ TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
 
     // Noisy days: the pair stream is what runs out first.
     std::mt19937 rng(3);
-    PlayerData noisy{};
-    noisy.profile = p.profile;
-    noisy.profile.day_count = 0;
-    SharedState n = StateWith(noisy, "");
+    SharedState n = StateWith({p.profile, {}, {}}, "");
+    n.Current_Profile.day_count = 0;
     Day_Sheet d;
     auto *b = reinterpret_cast<uint8_t *>(&d);
     while (FitsOneMoreDay(n)) {

@@ -276,33 +276,27 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
 }
 
 int UnflattenedDepth(const std::vector<uint8_t> &input) {
-    struct Node {
-        int64_t freq;
-        int depth; // of the subtree
-    };
-    std::vector<Node> list;
+    // (count, depth of the subtree) in list order; the first of the smallest counts is picked.
+    std::vector<std::pair<int64_t, int>> list;
     int64_t counts[256] = {};
     for (uint8_t b : input)
         ++counts[b];
     for (int64_t c : counts)
-        list.push_back({c, 0});
-    int live =
-        static_cast<int>(std::count_if(list.begin(), list.end(), [](const Node &n) { return n.freq > 0; }));
+        if (c > 0)
+            list.push_back({c, 0});
     auto pick = [&] {
-        int best = -1;
-        for (int i = 0; i < static_cast<int>(list.size()); ++i)
-            if (list[i].freq > 0 && (best < 0 || list[i].freq < list[best].freq))
-                best = i;
-        const Node n = list[best];
-        list.erase(list.begin() + best);
+        auto it = std::min_element(list.begin(), list.end(),
+                                   [](const auto &x, const auto &y) { return x.first < y.first; });
+        const auto n = *it;
+        list.erase(it);
         return n;
     };
     int depth = 0;
-    while (live-- > 1) {
-        const Node a = pick();
-        const Node b = pick();
-        depth = 1 + std::max(a.depth, b.depth);
-        list.push_back({a.freq + b.freq, depth});
+    while (list.size() > 1) {
+        const auto a = pick();
+        const auto b = pick();
+        depth = 1 + std::max(a.second, b.second);
+        list.push_back({a.first + b.first, depth});
     }
     return depth;
 }
