@@ -12,9 +12,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <poll.h>
 #include <set>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -33,49 +34,15 @@ constexpr int kMaxRounds = 300;
 // A test directory on tmpfs when there is one: a kill cannot land while a
 // process waits for the disk to flush, so on a disk most kills would only
 // strike between saves.
-class KillTestDir {
-  public:
-    KillTestDir() : old_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
-        if (::access("/dev/shm", W_OK) == 0)
-            ::setenv("TMPDIR", "/dev/shm", 1);
-        dir_.emplace();
-        old_.empty() ? ::unsetenv("TMPDIR") : ::setenv("TMPDIR", old_.c_str(), 1);
-    }
-    const TempDir &operator*() const { return *dir_; }
-    const TempDir *operator->() const { return &*dir_; }
-
-  private:
-    std::string old_;
-    std::optional<TempDir> dir_;
-};
-
-// Lines from a pipe, waiting at most 30 s for each: a child that stalls fails the test.
-class LineReader {
-  public:
-    explicit LineReader(int fd) : fd_(fd) {}
-    // False at the end of the pipe.
-    bool next(std::string &line) {
-        for (;;) {
-            if (const auto nl = buffer_.find('\n'); nl != std::string::npos) {
-                line = buffer_.substr(0, nl);
-                buffer_.erase(0, nl + 1);
-                return true;
-            }
-            pollfd p{fd_, POLLIN, 0};
-            if (::poll(&p, 1, 30000) != 1)
-                throw std::runtime_error("the child reports nothing");
-            char chunk[4096];
-            const ssize_t n = ::read(fd_, chunk, sizeof chunk);
-            if (n <= 0)
-                return false;
-            buffer_.append(chunk, static_cast<std::size_t>(n));
-        }
-    }
-
-  private:
-    int fd_;
-    std::string buffer_;
-};
+std::unique_ptr<TempDir> KillTestDir() {
+    const char *old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    if (::access("/dev/shm", W_OK) == 0)
+        ::setenv("TMPDIR", "/dev/shm", 1);
+    auto dir = std::make_unique<TempDir>();
+    old ? ::setenv("TMPDIR", saved.c_str(), 1) : ::unsetenv("TMPDIR");
+    return dir;
+}
 
 // Runs `changes` in a child that writes one line (short, so it reaches the pipe
 // whole) after setting up and one after each finished change. The child is
@@ -90,31 +57,40 @@ class Killer {
         const pid_t pid = ::fork();
         if (pid == 0) {
             ::close(fds[0]);
+            ::alarm(30); // a stalled child ends, and the test fails instead of hanging
             changes(fds[1]);
             ::_exit(3); // `changes` never ends by itself
         }
         ::close(fds[1]);
-        LineReader reader(fds[0]);
+        FILE *in = ::fdopen(fds[0], "r");
         std::vector<std::string> done;
-        std::string line;
-        reader.next(line); // set up
+        char *buf = nullptr;
+        std::size_t cap = 0;
+        auto next = [&] {
+            const ssize_t n = ::getline(&buf, &cap, in);
+            return n > 0 ? std::optional<std::string>(std::string(buf, n - 1)) : std::nullopt;
+        };
+        next(); // set up
         auto last = Clock::now();
-        for (unsigned wait = rng_() % 3; wait > 0 && reader.next(line); --wait) {
-            done.push_back(line);
+        for (unsigned wait = rng_() % 3; wait > 0; --wait) {
+            const auto line = next();
+            if (!line)
+                break;
+            done.push_back(*line);
             const auto now = Clock::now();
             change_time_ = now - last;
             last = now;
         }
-        const auto into_next = change_time_ * (rng_() % 1000) / 1000;
-        std::this_thread::sleep_until(last + into_next);
+        std::this_thread::sleep_until(last + change_time_ * (rng_() % 1000) / 1000);
         ::kill(pid, SIGKILL);
         int status = 0;
         ::waitpid(pid, &status, 0);
+        while (const auto line = next())
+            done.push_back(*line);
+        std::free(buf);
+        std::fclose(in);
         if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL)
             throw std::runtime_error("the child stopped by itself");
-        while (reader.next(line))
-            done.push_back(line);
-        ::close(fds[0]);
         return done;
     }
 
@@ -157,7 +133,7 @@ class Versions {
 
 TEST(CrashSafety, aKilledSaveLeavesTheLastSavedVersionOrTheOneBeingSaved) {
     const Versions versions;
-    const KillTestDir dir;
+    const auto dir = KillTestDir();
     const std::string path = dir->path() + "Lefevre.usr";
     RecordingReporter r;
     {
@@ -217,16 +193,14 @@ std::string Joined(const std::vector<std::string> &names) {
 
 std::vector<std::string> Split(const std::string &joined) {
     std::vector<std::string> names;
-    for (std::size_t at = 0; at < joined.size();) {
-        const auto comma = joined.find(',', at);
-        names.push_back(joined.substr(at, comma - at));
-        at = comma + 1;
-    }
+    std::istringstream in(joined);
+    for (std::string name; std::getline(in, name, ',');)
+        names.push_back(name);
     return names;
 }
 
 TEST(CrashSafety, aKilledLibraryChangeLeavesTheOldOrTheNewList) {
-    const KillTestDir dir;
+    const auto dir = KillTestDir();
     Killer killer;
     std::vector<std::string> names; // the library as found after the last kill
     int rounds = 0, changed = 0;
