@@ -77,7 +77,8 @@ TEST(CodecProperty, aSavedPlayerLoadsBackAsItWasInMemory) {
     // tournaments together up to the same 1 MB record.
     const struct {
         int days, tournaments;
-    } sizes[] = {{0, 0}, {1, 0}, {0, 1}, {22, 12}, {44, 24}, {300, 250}, {742, 0}, {600, 529}};
+    } sizes[] = {{0, 0},   {1, 0},   {0, 1},     {3, 5},   {11, 2},
+                 {22, 12}, {44, 24}, {300, 250}, {742, 0}, {600, 529}};
     TempDir dir;
     const std::string path = dir.path() + "Joueur.usr";
     std::mt19937 rng(4242);
@@ -101,9 +102,13 @@ TEST(CodecProperty, aSavedPlayerLoadsBackAsItWasInMemory) {
                 EXPECT_TRUE(dir.names().empty()) << what;
                 continue;
             }
+            // Load then save gives the same bytes: junk after terminators is kept.
+            const std::vector<uint8_t> first = test::ReadBytes(path);
             PlayerData back;
             ASSERT_EQ(LoadPlayerFile(path, back, r), LoadResult::Ok) << what;
             EXPECT_TRUE(test::SameBytes(back, p)) << what;
+            ASSERT_TRUE(SavePlayerFile(path, back.profile, back.days, back.tournaments, r)) << what;
+            EXPECT_EQ(test::ReadBytes(path), first) << what;
             EXPECT_TRUE(r.messages.empty()) << what;
         }
     }

@@ -206,33 +206,6 @@ TEST(DiskFaults, aRemovalThatCannotBeWrittenKeepsTheLibrary) {
     EXPECT_EQ(dir.names(), std::vector<std::string>{"User.bib"});
 }
 
-TEST(DiskFaults, aLibraryThatIsADirectoryIsNeitherReadNorChanged) {
-    TempDir dir;
-    fs::create_directory(dir.path() + "User.bib");
-    SharedState s;
-    s.User_Dir = dir.path();
-    s.Library_Image.resize(3);
-    RecordingReporter r;
-    EXPECT_TRUE(ReadPlayerLibrary(s, r).empty());
-    EXPECT_TRUE(s.Library_Image.empty());
-    ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "Impossible d'accéder à la librairie des joueurs");
-    EXPECT_EQ(r.messages[0].caption, dir.path() + "User.bib");
-    EXPECT_EQ(r.messages[0].icon, Icon::Stop);
-
-    // Registering saves no player file it could not list.
-    s.Current_Profile = test::MakeProfile("Dupont", "Jean", "Avant.usr");
-    RecordingReporter reg;
-    EXPECT_FALSE(RegisterNewPlayer(s, reg));
-    EXPECT_EQ(reg.beeps, 1);
-    EXPECT_EQ(std::string(s.Current_Profile.file_name), "Avant.usr");
-    RecordingReporter rem;
-    EXPECT_FALSE(RemoveFromLibrary(s, rem));
-    EXPECT_EQ(rem.beeps, 1);
-    EXPECT_EQ(dir.names(), std::vector<std::string>{"User.bib"});
-    EXPECT_TRUE(fs::is_empty(dir.path() + "User.bib"));
-}
-
 TEST(DiskFaults, aFifoWhereAFileShouldBeIsRefusedWithoutWaiting) {
     // Nothing ever writes into these FIFOs: a reader that opened them as files would wait forever.
     TempDir dir;
