@@ -180,30 +180,27 @@ void EnableMatchRows(TemplateForm &form, Day_Sheet &record) {
     record.double_match.played = on ? 1 : 0;
 }
 
-void ReadDayForm(const TemplateForm &form, const SharedState &state, Day_Sheet &out, int mode) {
-    const bool whole = mode == kReadWholeForm;
-    if (whole) {
-        std::memset(out.season, 0, sizeof out.season);
-        SetFieldText(out.season, form.textCp1252(kSeasonStatic, 31));
-        out.type = form.text(kTypeCombo) == QStringLiteral("Masculin") ? 'M' : 'F';
-        SetFieldText(out.classement, OwnClassement(state));
-        SetFieldText(out.team, form.textCp1252(kTeamEdit, 127));
-        SetFieldText(out.opponent_club, form.textCp1252(kClubEdit, 127));
-        SetFieldText(out.place, form.textCp1252(kPlaceCombo, 9));
-        out.division_poule = FirstChar(form, kDivisionPouleEdit);
-        out.poule = FirstChar(form, kPouleCombo);
-        out.team_letter = FirstChar(form, kTeamLetterCombo);
-        SetFieldText(out.division, form.textCp1252(kDivisionCombo, 2));
-        out.number = form.number(kNumberEdit);
-        out.day = static_cast<uint8_t>(form.number(kDayEdit));
-        out.month = static_cast<uint8_t>(form.number(kMonthEdit));
-    }
-    for (std::size_t k = 0; k < 4; ++k)
-        out.singles[k].played = form.checked(kSingleControls[k].check) ? 1 : 0;
-    out.double_match.played = form.checked(kDoubleControls.check) ? 1 : 0;
+namespace {
 
+// The header fields that every form edits, new day or modified one.
+void ReadHeaderFields(const TemplateForm &form, Day_Sheet &day) {
+    SetFieldText(day.team, form.textCp1252(kTeamEdit, 127));
+    SetFieldText(day.opponent_club, form.textCp1252(kClubEdit, 127));
+    SetFieldText(day.place, form.textCp1252(kPlaceCombo, 9));
+    day.day = static_cast<uint8_t>(form.number(kDayEdit));
+    day.month = static_cast<uint8_t>(form.number(kMonthEdit));
+    day.division_poule = FirstChar(form, kDivisionPouleEdit);
+    day.poule = FirstChar(form, kPouleCombo);
+    day.team_letter = FirstChar(form, kTeamLetterCombo);
+    SetFieldText(day.division, form.textCp1252(kDivisionCombo, 2));
+    day.number = form.number(kNumberEdit);
+}
+
+// Reads the matches whose played flag is set; an unplayed one keeps what is
+// stored, since its disabled fields show nothing of it.
+void ReadPlayedMatches(const TemplateForm &form, Day_Sheet &day, bool with_double) {
     for (std::size_t k = 0; k < 4; ++k) {
-        Single_Slot &slot = out.singles[k];
+        Single_Slot &slot = day.singles[k];
         if (slot.played != 1)
             continue;
         const SingleControls &c = kSingleControls[k];
@@ -215,20 +212,37 @@ void ReadDayForm(const TemplateForm &form, const SharedState &state, Day_Sheet &
         }
         slot.points = form.signedNumber(c.points);
     }
-    Double_Block &d = out.double_match;
-    if (whole && d.played == 1) {
-        const DoubleControls &c = kDoubleControls;
-        SetFieldText(d.partner, form.textCp1252(c.names[0], 127));
-        SetFieldText(d.opponent1, form.textCp1252(c.names[1], 127));
-        SetFieldText(d.opponent2, form.textCp1252(c.names[2], 127));
-        SetFieldText(d.partner_classement, form.textCp1252(c.classements[0], 3));
-        SetFieldText(d.opponent1_classement, form.textCp1252(c.classements[1], 3));
-        SetFieldText(d.opponent2_classement, form.textCp1252(c.classements[2], 3));
-        for (int set = 0; set < 3; ++set) {
-            d.pair_scores[set] = form.number(c.pair[set]);
-            d.opponent_scores[set] = form.number(c.opponents[set]);
-        }
+    Double_Block &d = day.double_match;
+    if (!with_double || d.played != 1)
+        return;
+    const DoubleControls &c = kDoubleControls;
+    SetFieldText(d.partner, form.textCp1252(c.names[0], 127));
+    SetFieldText(d.opponent1, form.textCp1252(c.names[1], 127));
+    SetFieldText(d.opponent2, form.textCp1252(c.names[2], 127));
+    SetFieldText(d.partner_classement, form.textCp1252(c.classements[0], 3));
+    SetFieldText(d.opponent1_classement, form.textCp1252(c.classements[1], 3));
+    SetFieldText(d.opponent2_classement, form.textCp1252(c.classements[2], 3));
+    for (int set = 0; set < 3; ++set) {
+        d.pair_scores[set] = form.number(c.pair[set]);
+        d.opponent_scores[set] = form.number(c.opponents[set]);
     }
+}
+
+} // namespace
+
+void ReadDayForm(const TemplateForm &form, const SharedState &state, Day_Sheet &out, int mode) {
+    const bool whole = mode == kReadWholeForm;
+    if (whole) {
+        std::memset(out.season, 0, sizeof out.season);
+        SetFieldText(out.season, form.textCp1252(kSeasonStatic, 31));
+        out.type = form.text(kTypeCombo) == QStringLiteral("Masculin") ? 'M' : 'F';
+        SetFieldText(out.classement, OwnClassement(state));
+        ReadHeaderFields(form, out);
+    }
+    for (std::size_t k = 0; k < 4; ++k)
+        out.singles[k].played = form.checked(kSingleControls[k].check) ? 1 : 0;
+    out.double_match.played = form.checked(kDoubleControls.check) ? 1 : 0;
+    ReadPlayedMatches(form, out, whole);
 }
 
 bool ValidateDaySheet(TemplateForm &form, const SharedState &state, const Day_Sheet &day) {
@@ -329,45 +343,8 @@ void FillDayForm(TemplateForm &form, const Day_Sheet &day) {
 
 void WriteDayForm(const TemplateForm &form, Day_Sheet &day) {
     SetFieldText(day.season, form.textCp1252(kSeasonStatic, 23));
-    SetFieldText(day.team, form.textCp1252(kTeamEdit, 127));
-    SetFieldText(day.opponent_club, form.textCp1252(kClubEdit, 127));
-    SetFieldText(day.place, form.textCp1252(kPlaceCombo, 9));
-    day.day = static_cast<uint8_t>(form.number(kDayEdit));
-    day.month = static_cast<uint8_t>(form.number(kMonthEdit));
-    day.division_poule = FirstChar(form, kDivisionPouleEdit);
-    day.poule = FirstChar(form, kPouleCombo);
-    day.team_letter = FirstChar(form, kTeamLetterCombo);
-    SetFieldText(day.division, form.textCp1252(kDivisionCombo, 2));
-    day.number = form.number(kNumberEdit);
-
-    // A match left unplayed keeps what is stored: its disabled fields show nothing of it.
-    for (std::size_t k = 0; k < 4; ++k) {
-        Single_Slot &slot = day.singles[k];
-        if (slot.played != 1)
-            continue;
-        const SingleControls &c = kSingleControls[k];
-        SetFieldText(slot.name, form.textCp1252(c.name, 127));
-        SetFieldText(slot.classement, form.textCp1252(c.classement, 3));
-        for (int set = 0; set < 3; ++set) {
-            slot.player_scores[set] = form.number(c.player[set]);
-            slot.opponent_scores[set] = form.number(c.opponent[set]);
-        }
-        slot.points = form.signedNumber(c.points);
-    }
-    Double_Block &d = day.double_match;
-    if (d.played == 1) {
-        const DoubleControls &c = kDoubleControls;
-        SetFieldText(d.partner, form.textCp1252(c.names[0], 127));
-        SetFieldText(d.opponent1, form.textCp1252(c.names[1], 127));
-        SetFieldText(d.opponent2, form.textCp1252(c.names[2], 127));
-        SetFieldText(d.partner_classement, form.textCp1252(c.classements[0], 3));
-        SetFieldText(d.opponent1_classement, form.textCp1252(c.classements[1], 3));
-        SetFieldText(d.opponent2_classement, form.textCp1252(c.classements[2], 3));
-        for (int set = 0; set < 3; ++set) {
-            d.pair_scores[set] = form.number(c.pair[set]);
-            d.opponent_scores[set] = form.number(c.opponents[set]);
-        }
-    }
+    ReadHeaderFields(form, day);
+    ReadPlayedMatches(form, day, true);
 }
 
 int32_t SeasonFirstYear(const Day_Sheet &day) {
