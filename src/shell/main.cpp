@@ -5,7 +5,13 @@
 #include <QApplication>
 #include <QDir>
 
+#include <csignal>
+
 int main(int argc, char **argv) {
+    // Past a file-size limit a write then fails with EFBIG, which the save reports
+    // while the old file stays whole, instead of the signal ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+
     // A second copy leaves at once, before any window, without a word.
     zel::SingleInstanceLock lock("Zel Manager");
     if (!lock.acquire())
