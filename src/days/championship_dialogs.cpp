@@ -3,8 +3,8 @@
 
 #include "days/day_form.h"
 #include "days/match_rules.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/season_list.h"
 #include "platform/tabbed_pages.h"

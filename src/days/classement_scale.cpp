@@ -1,7 +1,7 @@
 // The classement scale, the player's own list and the match points rule.
 #include "days/classement_scale.h"
 
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 
 #include <algorithm>

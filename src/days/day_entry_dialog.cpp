@@ -4,7 +4,7 @@
 #include "days/day_form.h"
 #include "days/day_store.h"
 #include "days/match_rules.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "resources/templates/journeebox_template.h"
 #include "shell/shared_state.h"

@@ -3,8 +3,8 @@
 
 #include "days/classement_scale.h"
 #include "days/match_rules.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/template_dialog.h"
 #include "resources/templates/day_form_template.h"
 #include "shell/shared_state.h"

@@ -3,7 +3,7 @@
 
 #include "days/classement_scale.h"
 #include "days/match_rules.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 
 #include <algorithm>

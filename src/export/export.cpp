@@ -3,8 +3,8 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/reporter.h"
 #include "shell/shared_state.h"
 #include "stats/details.h"

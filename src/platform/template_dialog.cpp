@@ -1,7 +1,7 @@
 // Dialogs built from templates, addressed by control id.
 #include "platform/template_dialog.h"
 
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
 // USERSUPBOX: deleting the loaded player for good.
 #include "players/delete_player_dialog.h"
 
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "players/player_library.h"
 #include "resources/templates/usersupbox_template.h"

@@ -2,8 +2,8 @@
 #include "players/load_player_dialog.h"
 
 #include "days/classement_scale.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "resources/templates/userloadbox_template.h"
 #include "shell/shared_state.h"

@@ -1,7 +1,7 @@
 // Importing a player file from another directory into the players' directory.
 #include "players/player_import.h"
 
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"

@@ -1,8 +1,8 @@
 // The player library User.bib: the players known here, by their file names.
 #include "players/player_library.h"
 
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"
 #include "storage/player_file.h"

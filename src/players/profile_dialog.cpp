@@ -3,7 +3,7 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 #include "players/player_library.h"

@@ -2,8 +2,8 @@
 #include "shell/main_window.h"
 
 #include "days/day_commands.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "players/player_commands.h"

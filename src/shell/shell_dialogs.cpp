@@ -2,8 +2,8 @@
 #include "shell/shell_dialogs.h"
 
 #include "days/classement_scale.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/platform.h"

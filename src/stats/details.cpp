@@ -2,7 +2,7 @@
 #include "stats/details.h"
 
 #include "days/day_store.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "stats/statistics.h"
 

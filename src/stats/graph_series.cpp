@@ -3,7 +3,7 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "stats/statistics.h"
 

@@ -2,7 +2,7 @@
 #include "stats/graphs_dialog.h"
 
 #include "days/classement_scale.h"
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 #include "resources/templates/graphs_template.h"
 #include "shell/shared_state.h"
 #include "stats/graph_painter.h"

@@ -2,8 +2,8 @@
 #include "stats/recap_dialog.h"
 
 #include "days/classement_scale.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "resources/templates/recap_template.h"
 #include "shell/shared_state.h"
 

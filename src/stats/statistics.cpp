@@ -2,7 +2,7 @@
 #include "stats/statistics.h"
 
 #include "days/day_store.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "tournaments/tournament_groups.h"
 

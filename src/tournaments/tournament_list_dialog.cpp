@@ -1,8 +1,8 @@
 // VIEW_TOURNOI: one row per season with tournaments.
 #include "tournaments/tournament_list_dialog.h"
 
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/season_list.h"
 #include "resources/templates/view_tournoi_template.h"

@@ -1,8 +1,8 @@
 // ONGLETMODIFTOURNOI: editable tabs, deletion, and "&Annuler" back to the opening state.
 #include "tournaments/tournament_modify_dialog.h"
 
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/tabbed_pages.h"
 #include "resources/templates/onglet_modif_tournoi_template.h"

@@ -2,7 +2,7 @@
 #include "tournaments/tournament_page.h"
 
 #include "days/classement_scale.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "platform/template_dialog.h"
 #include "resources/templates/tournament_table_template.h"
 #include "shell/shared_state.h"

@@ -5,7 +5,7 @@
 // Ends with the ratios of our times to zlib's: encode (run-length + Huffman)
 // against deflate level 1, decode against inflate, on the same record bytes.
 // The ratios use CPU time, which other work on a shared machine leaves alone.
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "days/classement_scale.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 
 #include <array>

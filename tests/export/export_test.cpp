@@ -3,7 +3,7 @@
 #include "export/export.h"
 
 #include "days/day_fixtures.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "storage/player_file.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 // are A.usr, B.usr, C.usr and D.usr. After the library is read, a player
 // named after the first one offered is registered, and then removed again.
 #include "fuzz_support.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"

@@ -4,7 +4,7 @@
 //
 // Every seed is a well-formed input or a near miss, so the fuzzers start deep
 // inside the formats rather than at their first check.
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "storage/huffman.h"
 #include "storage/player_file.h"

@@ -6,8 +6,8 @@
 #include "players/profile_dialog.h"
 
 #include "days/day_store.h"
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "platform/paths.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"

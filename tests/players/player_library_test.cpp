@@ -1,8 +1,8 @@
 // The player library: naming, reading, appending and removing records.
 #include "players/player_library.h"
 
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage_test_support.h"
 

@@ -1,6 +1,6 @@
 // The main window driven as the user drives it: menus, toolbar, accelerators,
 // start-up settings, automatic loading, options, about box and help.
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "players/player_library.h"
 #include "resources/templates/shell_templates.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "days/day_fixtures.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "support/fake_platform.h"
 

@@ -1,5 +1,5 @@
 // Saves killed at random moments: the files on disk are always a version that was written whole.
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"

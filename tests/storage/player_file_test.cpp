@@ -1,7 +1,7 @@
 // The player file: exact bytes, round trips, hostile files, the capacity check.
 #include "storage/player_file.h"
 
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage/huffman.h"
 #include "storage/run_length.h"

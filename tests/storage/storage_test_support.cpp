@@ -1,8 +1,8 @@
 // Players, directories and a recording reporter for the storage and library tests.
 #include "storage_test_support.h"
 
-#include "platform/cp1252.h"
-#include "platform/fixed_text.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "days/classement_scale.h"
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
 #include "support/fake_platform.h"

@@ -1,5 +1,5 @@
 // The text field helpers that every record relies on.
-#include "platform/fixed_text.h"
+#include "text/fixed_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Windows-1252 texts crossing into the Unicode UI and back.
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

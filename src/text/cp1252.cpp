@@ -1,5 +1,5 @@
 // Windows-1252 <-> UTF-8 conversion for the texts held in records.
-#include "platform/cp1252.h"
+#include "text/cp1252.h"
 
 #include <array>
 #include <cstdint>
