@@ -1,6 +1,8 @@
 // A report list of seasons whose rows keep their source index through sorting.
 #include "platform/season_list.h"
 
+#include "platform/list_keys.h"
+
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -112,6 +114,7 @@ SeasonList::SeasonList(std::vector<ListColumn> columns, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false); // our own order: see sortByColumn
+    ChooseWithArrowKeys(*this);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     header()->setSectionsClickable(true);
@@ -124,10 +127,6 @@ SeasonList::SeasonList(std::vector<ListColumn> columns, QWidget *parent)
     }
     connect(header(), &QHeaderView::sectionClicked, this, &SeasonList::sortByColumn);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &SeasonList::emitStateChanged);
-    connect(this, &QTreeView::activated, this, [this](const QModelIndex &i) {
-        if (const int s = sourceAt(i.row()); s >= 0)
-            emit activatedSource(s);
-    });
 }
 
 SeasonList::~SeasonList() = default;

@@ -27,7 +27,6 @@
 //   focus merely moving onto a row (as when the list gets the focus) emits nothing.
 //   currentSource() is the source index of the selected row, or -1 when none is selected
 //   (a current but unselected row does not count).
-// - activatedSource(source) on a double click or Enter on a row.
 //
 // Generic: it knows nothing of days or tournaments.
 #pragma once
@@ -77,7 +76,6 @@ class SeasonList : public QTreeView {
   signals:
     void rowStateChanged();
     void sorted(int column);
-    void activatedSource(int source);
 
   private:
     void emitStateChanged();

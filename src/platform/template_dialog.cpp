@@ -1,6 +1,7 @@
 // Dialogs built from templates, addressed by control id.
 #include "platform/template_dialog.h"
 
+#include "platform/list_keys.h"
 #include "text/cp1252.h"
 
 #include <QAbstractItemView>
@@ -92,6 +93,37 @@ int SortedPosition(int count, const std::function<QString(int)> &at, const QStri
 
 constexpr const char *kRawText = "zelRawText";
 constexpr const char *kFigureName = "zelFigureName";
+constexpr const char *kTypingLimit = "zelTypingLimit";
+
+// The edit that takes the typing of a control: an edit, or an editable combo's.
+QLineEdit *TypingEdit(QWidget *w) {
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e;
+    if (auto *c = qobject_cast<QComboBox *>(w); c && c->isEditable())
+        return c->lineEdit();
+    return nullptr;
+}
+
+// A typing limit stops the user typing or pasting more; it never cuts what the
+// program shows. A longer text the program put in may only shrink, and once it
+// is back within the limit the limit holds again.
+void FitTypingLimit(QLineEdit *e, qsizetype length) {
+    const QVariant limit = e->property(kTypingLimit);
+    if (!limit.isValid())
+        return;
+    const int wanted = std::max(limit.toInt(), int(length));
+    if (e->maxLength() == wanted)
+        return;
+    const int cursor = e->cursorPosition(); // setMaxLength puts the text in again, caret at its end
+    e->setMaxLength(wanted);
+    e->setCursorPosition(cursor);
+}
+
+// Shows a text whole, whatever the typing limit.
+void ShowInEdit(QLineEdit *e, const QString &text) {
+    FitTypingLimit(e, text.size());
+    e->setText(text);
+}
 
 // A static that shows a figure under a name of its own ("Total des victoires"
 // over "8"). Qt's own label exposes either the name or the text, never both,
@@ -238,7 +270,10 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
             e->setAlignment(Qt::AlignRight);
         if (!text.isEmpty())
             e->setText(text);
-        QObject::connect(e, &QLineEdit::textEdited, &host_, [this, id] { userCommand(id, kEditChange); });
+        QObject::connect(e, &QLineEdit::textEdited, &host_, [this, e, id] {
+            FitTypingLimit(e, e->text().size());
+            userCommand(id, kEditChange);
+        });
         w = e;
         break;
     }
@@ -253,6 +288,9 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
     }
     case Kind::Button: {
         auto *b = new QPushButton(text, &host_);
+        // Enter presses the template's default button, or the push button that
+        // has the focus; Qt would otherwise make the first one the default.
+        b->setAutoDefault(false);
         b->setDefault(c.style & kDefaultButton);
         QObject::connect(b, &QPushButton::clicked, &host_, [this, id] { userCommand(id, kClicked); });
         w = b;
@@ -277,9 +315,12 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
         b->setInsertPolicy(QComboBox::NoInsert);
         b->setMaxVisibleItems(std::max(4, c.h / 9));
         if (editable) {
-            b->lineEdit()->setText(text);
-            QObject::connect(b->lineEdit(), &QLineEdit::textEdited, &host_,
-                             [this, id] { userCommand(id, kComboEditChange); });
+            QLineEdit *e = b->lineEdit();
+            e->setText(text);
+            QObject::connect(e, &QLineEdit::textEdited, &host_, [this, e, id] {
+                FitTypingLimit(e, e->text().size());
+                userCommand(id, kComboEditChange);
+            });
         }
         QObject::connect(b, &QComboBox::activated, &host_, [this, id] { userCommand(id, kSelChange); });
         w = b;
@@ -295,6 +336,7 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
                          [this, id] { userCommand(id, kSelChange); });
         QObject::connect(l, &QListWidget::itemDoubleClicked, &host_,
                          [this, id] { userCommand(id, kDoubleClick); });
+        ChooseWithArrowKeys(*l);
         w = l;
         break;
     }
@@ -365,6 +407,14 @@ QWidget *TemplateForm::control(int id) const {
     return it == controls_.end() ? nullptr : it->second;
 }
 
+int TemplateForm::controlId(const QWidget *w) const {
+    for (; w && w != &host_; w = w->parentWidget())
+        for (const auto &[id, control] : controls_)
+            if (control == w)
+                return id;
+    return 0;
+}
+
 QRect TemplateForm::controlRect(int id) const {
     const QWidget *w = control(id);
     return w ? w->geometry() : QRect();
@@ -395,7 +445,7 @@ void TemplateForm::setText(int id, const QString &text) {
     QWidget *w = control(id);
     ++quiet_;
     if (auto *e = qobject_cast<QLineEdit *>(w)) {
-        e->setText(text);
+        ShowInEdit(e, text);
         e->setCursorPosition(0);
     } else if (auto *l = qobject_cast<QLabel *>(w)) {
         l->setProperty(kRawText, text);
@@ -404,7 +454,7 @@ void TemplateForm::setText(int id, const QString &text) {
         b->setText(text);
     } else if (auto *c = qobject_cast<QComboBox *>(w)) {
         if (c->isEditable())
-            c->lineEdit()->setText(text);
+            ShowInEdit(c->lineEdit(), text);
         else
             c->setCurrentIndex(c->findText(text, Qt::MatchFixedString));
     } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
@@ -477,12 +527,12 @@ void TemplateForm::setFocusTo(int id) {
 }
 
 void TemplateForm::setLimit(int id, int characters) {
-    QWidget *w = control(id);
+    QLineEdit *e = TypingEdit(control(id));
+    if (!e)
+        return;
     ++quiet_;
-    if (auto *e = qobject_cast<QLineEdit *>(w))
-        e->setMaxLength(characters);
-    else if (auto *c = qobject_cast<QComboBox *>(w); c && c->isEditable())
-        c->lineEdit()->setMaxLength(characters);
+    e->setProperty(kTypingLimit, characters);
+    FitTypingLimit(e, e->text().size());
     --quiet_;
 }
 
@@ -599,7 +649,7 @@ int TemplateForm::select(int id, const QString &text) {
             setCurrentIndex(id, i);
             if (auto *c = controlAs<QComboBox>(id); c && c->isEditable()) {
                 ++quiet_;
-                c->lineEdit()->setText(c->itemText(i));
+                ShowInEdit(c->lineEdit(), c->itemText(i));
                 --quiet_;
             }
             return i;
@@ -716,12 +766,14 @@ void TemplateDialog::reject() {
 void TemplateDialog::keyPressEvent(QKeyEvent *event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
+        // The push button that has the focus, else the template's default
+        // button; a template without one does nothing on Enter.
+        auto *pressed = qobject_cast<QPushButton *>(focusWidget());
         for (QPushButton *b : findChildren<QPushButton *>())
-            if (b->isVisible() && (b->isDefault() || (b->autoDefault() && b->hasFocus()))) {
-                QDialog::keyPressEvent(event);
-                return;
-            }
-        command(kIdOk, kClicked);
+            if (!pressed && b->isDefault() && b->isVisible())
+                pressed = b;
+        if (pressed && pressed->isEnabled())
+            pressed->click();
         return;
     }
     QDialog::keyPressEvent(event);

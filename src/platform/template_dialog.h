@@ -20,6 +20,7 @@
 // Controls (every call on an unknown id, or on a control of the wrong kind, does nothing
 // and returns 0 / false / empty):
 //   control(id), controlAs<QLineEdit>(id)  the widget itself, for what the API lacks
+//   controlId(widget)                      the id of the control a widget belongs to
 //   controlRect(id)                        pixels, in the form's coordinates
 //   text(id), setText(id, QString)         edits, statics, buttons, combos (their edit text,
 //                                          or the chosen entry), lists (the current entry)
@@ -29,7 +30,9 @@
 //   checked(id), setChecked(id, on)        check boxes and radio buttons (a radio group may be
 //                                          left with none checked, as the templates expect)
 //   enable(id, on), enabled(id), showControl(id, on), setFocusTo(id)
-//   setLimit(id, n)                        maximum characters the user can type (edits, combos)
+//   setLimit(id, n)                        maximum characters the user can type or paste (edits,
+//                                          combos); a longer text set by the program is shown
+//                                          whole and may only shrink
 //   combos and lists: addItem (returns its index; sorted controls insert in order),
 //     insertItem, removeItem, clearItems, itemCount, itemText, currentIndex (-1: none),
 //     setCurrentIndex (-1 clears), findItem(id, text) (exact, case-insensitive),
@@ -46,8 +49,8 @@
 // through this API send nothing. click(id) presses a control as the user would (nothing
 // when it is disabled); command(id, code) calls onCommand directly.
 // Escape and the close box send command 2 (kIdCancel); the dialog decides whether that ends
-// it. Enter presses the default button (kDefaultButton, or the focused push button);
-// without one it sends command 1 (kIdOk).
+// it. Enter presses the push button that has the focus, else the template's default
+// button (kDefaultButton); without either it does nothing.
 //
 // Timers: setTimer(timer_id, period) runs onTimer(timer_id) every period until
 // stopTimer(timer_id); tick(timer_id) runs it once now, so tests never wait.
@@ -91,7 +94,6 @@ enum NotifyCode : int {
     kEditChange = 0x300,  // the user typed into an edit
 };
 
-inline constexpr int kIdOk = 1;
 inline constexpr int kIdCancel = 2;
 
 // Periods of the dialogs that recompute their forms as the user types.
@@ -125,6 +127,8 @@ class TemplateForm {
     QRect dluRect(int x, int y, int w, int h) const;
 
     QWidget *control(int id) const;
+    // The id of the control `w` is or lies in (an editable combo's edit, say), or 0.
+    int controlId(const QWidget *w) const;
     template <class W> W *controlAs(int id) const { return qobject_cast<W *>(control(id)); }
     QRect controlRect(int id) const;
 

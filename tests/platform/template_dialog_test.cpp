@@ -82,10 +82,17 @@ TEST(TemplateDialog, textsNumbersLimitsAndDigitsOnly) {
     EXPECT_EQ(d.signedNumber(1113), -3);
     EXPECT_EQ(d.number(1113), 0u);
 
+    // A limit stops typing, never what the program shows; a longer text may only shrink.
     d.setLimit(1004, 5);
     d.setText(1004, "");
     QTest::keyClicks(d.control(1004), "abcdefgh");
     EXPECT_EQ(d.text(1004), "abcde");
+    d.setText(1004, "abcdefgh");
+    EXPECT_EQ(d.text(1004), "abcdefgh");
+    d.controlAs<QLineEdit>(1004)->setCursorPosition(8);
+    QTest::keyClick(d.control(1004), Qt::Key_Backspace);
+    QTest::keyClicks(d.control(1004), "xy");
+    EXPECT_EQ(d.text(1004), "abcdefg");
     QTest::keyClicks(d.control(105), "4x2");
     EXPECT_EQ(d.number(105), 42u);
     EXPECT_EQ(d.controlAs<QLineEdit>(1011)->echoMode(), QLineEdit::Password);
@@ -153,17 +160,27 @@ TEST(TemplateDialog, escapeAndCloseBoxSendCommandTwoAndTheDialogDecides) {
     EXPECT_EQ(d.result(), kIdCancel);
 }
 
-TEST(TemplateDialog, enterPressesTheDefaultButtonOrSendsOk) {
+TEST(TemplateDialog, enterPressesTheFocusedOrTheDefaultButtonAndNothingWithoutOne) {
     SampleDialog d;
     d.show();
     d.activateWindow();
+    d.setFocusTo(301);
+    QTest::keyClick(d.control(301), Qt::Key_Return);
+    EXPECT_EQ(d.commands, (std::vector<std::pair<int, int>>{{301, kClicked}}));
     d.setFocusTo(1004);
     QTest::keyClick(d.control(1004), Qt::Key_Return);
     EXPECT_EQ(d.result(), 300);
-    SampleDialog b({"B", "B", 100, 40, kDialogModalFrame, {{1011, Kind::Edit, "", 4, 4, 60, 12}}});
+    // Qt would make the first push button the default of a dialog that has none.
+    SampleDialog b({"B",
+                    "B",
+                    100,
+                    40,
+                    kDialogModalFrame,
+                    {{1011, Kind::Edit, "", 4, 4, 60, 12}, {1037, Kind::Button, "&Valider", 4, 20, 50, 14}}});
     b.show();
+    b.setFocusTo(1011);
     QTest::keyClick(b.control(1011), Qt::Key_Return);
-    EXPECT_EQ(b.commands, (std::vector<std::pair<int, int>>{{kIdOk, kClicked}}));
+    EXPECT_TRUE(b.commands.empty());
 }
 
 TEST(TemplateDialog, inputsAreNamedAfterTheirLabels) {

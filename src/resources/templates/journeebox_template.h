@@ -14,7 +14,7 @@ inline const DialogTemplate kJourneeBoxTemplate{
             if (t.id == kPlaceCombo)
                 t.style |= kDropDownList;
         }
-        c.push_back({1037, Kind::Button, "&Valider", 270, 244, 54, 14, kDefaultButton});
+        c.push_back({1037, Kind::Button, "&Valider", 270, 244, 54, 14});
         c.push_back({1038, Kind::Button, "&Annuler", 332, 244, 54, 14});
         return c;
     }()};
