@@ -2,13 +2,13 @@
 #include "shell/main_window.h"
 
 #include "days/day_commands.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "players/player_commands.h"
 #include "shell/shell_dialogs.h"
 #include "stats/stats_commands.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_commands.h"
 
 #include <QAction>
@@ -31,15 +31,8 @@ static void InitArtwork() {
 
 namespace zel {
 
-MainWindow::MainWindow(Platform &platform, const std::string &start_dir, QWidget *parent)
-    : QMainWindow(parent), platform_(platform) {
-    InitArtwork();
-    state_.Start_Dir = start_dir;
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":/images/zel.png")));
-
-    openers_ = {
+Openers ProgramDialogs() {
+    return {
         {201, RunAboutBox},        {301, RunNewPlayer},         {302, RunLoadPlayer},
         {40005, RunModifyProfile}, {304, RunDeletePlayer},      {40017, RunImportPlayer},
         {2101, RunAddDay},         {502, RunViewChampionships}, {2102, RunModifyDay},
@@ -47,6 +40,15 @@ MainWindow::MainWindow(Platform &platform, const std::string &start_dir, QWidget
         {40007, RunRecap},         {40008, RunDetails},         {40010, RunGraphs},
         {40022, RunOptions},
     };
+}
+
+MainWindow::MainWindow(Platform &platform, const std::string &start_dir, Openers openers, QWidget *parent)
+    : QMainWindow(parent), platform_(platform), openers_(std::move(openers)) {
+    InitArtwork();
+    state_.Start_Dir = start_dir;
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/images/zel.png")));
 
     client_ = new QWidget(this);
     client_->setFixedSize(kPictureWidth, kToolbarStrip + kPictureHeight);
@@ -111,7 +113,6 @@ void MainWindow::dispatch(int id) {
         state_.Player_State = 0;
         break;
     case Action::Dialog: {
-        opened_.push_back(command);
         const auto it = openers_.find(command);
         if (it == openers_.end() || !it->second)
             return;
@@ -150,8 +151,14 @@ void MainWindow::RefreshPlayerShell() {
     setFixedSize(kPictureWidth, menu_height + kToolbarStrip + kPictureHeight);
 }
 
+// Both bars are replaced while the click that asked for it may still be under
+// way in one of their buttons or menus: the old ones go once it is over.
 void MainWindow::buildMenu(const std::vector<MenuEntry> &entries) {
+    const QList<QAction *> old = menuBar()->actions();
     menuBar()->clear();
+    for (QAction *popup : old)
+        if (QMenu *m = popup->menu())
+            m->deleteLater();
     menu_items_.clear();
     QMenu *menu = nullptr;
     for (const MenuEntry &e : entries) {
@@ -180,7 +187,10 @@ void MainWindow::buildMenu(const std::vector<MenuEntry> &entries) {
 }
 
 void MainWindow::buildToolbar(const std::vector<ToolbarSlot> &layout, const char *images) {
-    delete toolbar_;
+    if (toolbar_) {
+        toolbar_->hide();
+        toolbar_->deleteLater();
+    }
     buttons_.clear();
     toolbar_ = new QToolBar(client_);
     toolbar_->setMovable(false);

@@ -22,13 +22,20 @@ class QToolBar;
 
 namespace zel {
 
+// What a command's dialog is: it runs and returns the value it ended with.
+using Opener = std::function<int(CommandContext &)>;
+// The dialog of each command, by the command's menu id (301, 302, 2101 ...).
+using Openers = std::map<int, Opener>;
+
+// The program's own dialogs.
+Openers ProgramDialogs();
+
 class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
-    using Opener = std::function<int(CommandContext &)>;
-
     // Builds the window with no player: SIMPLE menu, simple toolbar.
-    MainWindow(Platform &platform, const std::string &start_dir, QWidget *parent = nullptr);
+    MainWindow(Platform &platform, const std::string &start_dir, Openers openers = ProgramDialogs(),
+               QWidget *parent = nullptr);
 
     // Reads Zel.ini in the start directory, resolves the players' directory
     // (created when missing) and loads a player automatically when asked to.
@@ -42,12 +49,6 @@ class MainWindow final : public QMainWindow {
 
     // Menu bar, title and toolbar after Player_State, everything enabled.
     void RefreshPlayerShell();
-
-    // Replaces the dialog of a command, named by its menu id (301, 302, 2101 ...).
-    void setOpener(int command, Opener opener) { openers_[command] = std::move(opener); }
-
-    // Menu ids of the commands whose dialog was opened, in order.
-    const std::vector<int> &openedCommands() const { return opened_; }
 
     bool fullMenu() const { return full_; }
     QAction *menuAction(int id) const;    // nullptr when the menu shown has no such item
@@ -78,8 +79,7 @@ class MainWindow final : public QMainWindow {
 
     Platform &platform_;
     SharedState state_;
-    std::map<int, Opener> openers_;
-    std::vector<int> opened_;
+    Openers openers_;
     std::map<int, QAction *> menu_items_;
     std::map<int, QAction *> buttons_;
     QToolBar *toolbar_ = nullptr;

@@ -1,6 +1,5 @@
 // The main window driven as the user drives it: menus, toolbar, accelerators,
 // start-up settings, automatic loading, options, about box and help.
-#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "players/player_library.h"
 #include "resources/templates/shell_templates.h"
@@ -8,6 +7,7 @@
 #include "shell/shell_dialogs.h"
 #include "storage/player_file.h"
 #include "support/fake_platform.h"
+#include "text/fixed_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -64,16 +64,27 @@ class Shell : public ::testing::Test {
         std::ofstream(path("users/User.bib"), std::ios::binary | std::ios::app) << record;
     }
 
+    // The program's dialogs, each recorded in `opened` when it opens, and replaced by its fake when
+    // the test set one.
     MainWindow &open() {
-        window = std::make_unique<MainWindow>(platform, start());
+        Openers openers = ProgramDialogs();
+        for (auto &[id, real] : openers)
+            real = [this, id, real](CommandContext &c) {
+                opened.push_back(id);
+                const auto fake = fakes.find(id);
+                return fake != fakes.end() ? fake->second(c) : real(c);
+            };
+        window = std::make_unique<MainWindow>(platform, start(), openers);
         window->startUp();
         return *window;
     }
+    std::map<int, Opener> fakes;
+    std::vector<int> opened;
 
     // A command whose dialog leaves a player (Dupont if none was loaded) with these counts and ends with
     // `result`.
     void fakeDialog(int command, int days, int tournaments, int result) {
-        window->setOpener(command, [=](CommandContext &c) {
+        fakes[command] = [=](CommandContext &c) {
             if (c.state.Player_State == 0) {
                 c.state.Current_Profile = Dupont(0, 0);
                 c.state.Player_State = 1;
@@ -81,7 +92,7 @@ class Shell : public ::testing::Test {
             c.state.Current_Profile.day_count = days;
             c.state.Current_Profile.tournament_count = tournaments;
             return result;
-        });
+        };
     }
 
     void loadPlayer(int days, int tournaments) {
@@ -202,13 +213,13 @@ TEST_F(Shell, acceleratorsNeedALoadedPlayerForItsRecordsEvenAfterClosingOne) {
     const auto press = [&](bool with_player) {
         for (const CommandEntry &e : CommandTable())
             if (e.action == Action::Dialog)
-                window->setOpener(e.ids[0], [](CommandContext &) { return 0; });
+                fakes[e.ids[0]] = [](CommandContext &) { return 0; };
         for (const Key &k : keys) {
-            const std::size_t before = window->openedCommands().size();
+            const std::size_t before = opened.size();
             QTest::keyClick(window.get(), k.key,
                             k.key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
-            const int opened = window->openedCommands().size() > before ? window->openedCommands().back() : 0;
-            EXPECT_EQ(opened, with_player ? k.with_player : k.without)
+            const int last = opened.size() > before ? opened.back() : 0;
+            EXPECT_EQ(last, with_player ? k.with_player : k.without)
                 << k.key << " with player " << with_player;
         }
     };
@@ -397,6 +408,53 @@ TEST_F(Shell, optionsCancelChangesNothingAndUncheckingAutoLoadWritesTheXName) {
     });
     EXPECT_EQ(text, "[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nAutoLoad=FALSE\n"
                     "AFileName=XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\nAPassword=TRUE\nAutoGrid=TRUE\n");
+}
+
+TEST_F(Shell, aSettingsFileThatCannotBeReadWholeIsNeverRewritten) {
+    // Past the megabyte read at start-up: rewriting what was read would lose the rest.
+    const std::string ini =
+        "[Options]\nAutoGrid=TRUE\n" + std::string(1 << 20, ';') + "\n[Zel]\nUserPath=.\\p\\\n";
+    writeIni(ini);
+    open();
+    EXPECT_EQ(runOptions([](TemplateDialog &d) {
+                  d.click(1155);
+                  d.click(1);
+                  EXPECT_TRUE(d.isVisible());
+                  d.click(303);
+              }),
+              ini);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Le fichier des paramètres Zel.ini est trop volumineux : les options ne "
+              "sont pas enregistrées et il reste tel quel.");
+    EXPECT_EQ(platform.messages[0].caption, "Zel Manager");
+}
+
+// Loading from the toolbar or the menu replaces both bars from inside the
+// button's (or the menu's) own click: nothing may be freed under it, and the
+// bars replaced must really go.
+TEST_F(Shell, theBarsAreReplacedSafelyFromTheirOwnClicksAndTheOldOnesGo) {
+    open();
+    window->show();
+    fakeDialog(302, 1, 1, 302);
+    QToolBar *before = window->toolbar();
+    QTest::mouseClick(window->toolbar()->widgetForAction(window->toolbarAction(19001)), Qt::LeftButton);
+    EXPECT_NE(window->toolbar(), before);
+    QAction *item = window->menuAction(302);
+    auto *menu = qobject_cast<QMenu *>(item->parent());
+    ASSERT_NE(menu, nullptr);
+    menu->popup(window->mapToGlobal(QPoint(0, 0)));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    EXPECT_EQ(opened, (std::vector<int>{302, 302}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto menus = window->findChildren<QMenu *>().size();
+    const auto actions = window->findChildren<QAction *>().size();
+    for (int i = 0; i < 100; ++i)
+        window->RefreshPlayerShell();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->findChildren<QMenu *>().size(), menus);
+    EXPECT_EQ(window->findChildren<QAction *>().size(), actions);
+    EXPECT_EQ(window->findChildren<QToolBar *>().size(), 1);
 }
 
 TEST(SingleInstance, aSecondCopyExitsWithOneAndTheNextStartsAgain) {
