@@ -1,8 +1,6 @@
 // Settings files read and written the way Windows profile strings work.
 #include "platform/ini_file.h"
 
-#include "storage/atomic_file.h"
-
 #include <span>
 #include <vector>
 
@@ -63,13 +61,15 @@ IniFile::IniFile(std::string_view text) {
     }
 }
 
-IniFile IniFile::Load(const std::string &path) {
+IniFile IniFile::Load(const std::string &path, ReadFileStatus *status_out) {
     // Through the same reader as player files: a FIFO or a device in place of
     // the settings file is refused instead of blocking start-up, and a huge
     // file is cut rather than read whole.
     constexpr std::size_t kMaxIniBytes = 1 << 20;
     std::vector<uint8_t> bytes;
     const ReadFileStatus status = ReadWholeFile(path, kMaxIniBytes, bytes);
+    if (status_out)
+        *status_out = status;
     if (status != ReadFileStatus::Ok && status != ReadFileStatus::TooLarge)
         return IniFile();
     return IniFile(std::string(bytes.begin(), bytes.end()));

@@ -7,6 +7,8 @@
 // every other line, comments and unknown keys included, stays as it was.
 #pragma once
 
+#include "storage/atomic_file.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -23,8 +25,9 @@ class IniFile {
     IniFile() = default;
     explicit IniFile(std::string_view text);
 
-    // A missing or unreadable file reads as an empty one.
-    static IniFile Load(const std::string &path);
+    // A missing or unreadable file reads as an empty one; a file longer than
+    // 1 MB as its first megabyte. `status` tells which.
+    static IniFile Load(const std::string &path, ReadFileStatus *status = nullptr);
 
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     std::string get(std::string_view section, std::string_view key, std::string_view fallback) const {

@@ -1,11 +1,11 @@
 // The player library User.bib: the players known here, by their file names.
 #include "players/player_library.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"
 #include "storage/player_file.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <cstring>
 #include <filesystem>
@@ -84,12 +84,17 @@ LibraryRead ReadLibrary(const std::string &path, std::vector<uint8_t> &records) 
     return LibraryRead::Ok;
 }
 
-// Every name the directory holds, and every name the library lists, folded.
-std::set<std::string> TakenNames(const std::string &user_dir, const std::vector<uint8_t> &records) {
+// Every name the directory holds, and every name the library lists, folded;
+// nothing when the directory cannot be listed to its end: a name missing from
+// a partial picture could be a player's file, replaced by the next save.
+std::optional<std::set<std::string>> TakenNames(const std::string &user_dir,
+                                                const std::vector<uint8_t> &records) {
     std::set<std::string> taken;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(user_dir, ec), end; !ec && it != end; it.increment(ec))
         taken.insert(FoldCase(Utf8ToCp1252(it->path().filename().string())));
+    if (ec)
+        return std::nullopt;
     for (std::size_t at = 0; at < records.size(); at += kLibraryRecordBytes)
         if (auto name = RecordName(&records[at]))
             taken.insert(FoldCase(*name));
@@ -100,16 +105,16 @@ std::optional<std::string> FreeFileName(const Player_Profile &p, const std::set<
     const std::string_view name = FieldText(p.name);
     const std::string_view first = FieldText(p.first_name);
     const std::string stem = SafeStem(name.empty() ? "Njttttt" : name);
-    const std::string suffix = stem + SafeStem(first.empty() ? "fix" : first);
+    const std::string full_name = stem + SafeStem(first.empty() ? "fix" : first);
     auto free = [&](const std::string &candidate) { return !taken.contains(FoldCase(candidate)); };
     if (free(stem + ".usr"))
         return stem + ".usr";
-    if (free(suffix + ".usr"))
-        return suffix + ".usr";
+    if (free(full_name + ".usr"))
+        return full_name + ".usr";
     for (unsigned letter = 'A'; letter <= 0xFF; ++letter) {
         if (UnsafeInFileName(static_cast<unsigned char>(letter)))
             continue;
-        const std::string candidate = suffix + static_cast<char>(letter) + ".usr";
+        const std::string candidate = full_name + static_cast<char>(letter) + ".usr";
         if (free(candidate))
             return candidate;
     }
@@ -183,8 +188,13 @@ bool RegisterNewPlayer(SharedState &s, Reporter &r) {
         r.beep();
         return false;
     }
-    const std::optional<std::string> file_name =
-        FreeFileName(s.Current_Profile, TakenNames(s.User_Dir, records));
+    const std::optional<std::set<std::string>> taken = TakenNames(s.User_Dir, records);
+    if (!taken) {
+        r.message("Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.",
+                  "Zel Manager", Icon::Exclamation);
+        return false;
+    }
+    const std::optional<std::string> file_name = FreeFileName(s.Current_Profile, *taken);
     if (!file_name) {
         r.message("Aucun nom de fichier libre pour ce joueur", "Information", Icon::None);
         return false;

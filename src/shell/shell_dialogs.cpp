@@ -2,8 +2,6 @@
 #include "shell/shell_dialogs.h"
 
 #include "days/classement_scale.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
@@ -12,6 +10,8 @@
 #include "shell/command_context.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <QPixmap>
 
@@ -26,9 +26,9 @@ const char *Flag(bool on) {
 
 } // namespace
 
-OptionsDialog::OptionsDialog(SharedState &state, QWidget *parent)
-    : TemplateDialog(kOptionsTemplate, parent), s_(state), saved_ask_(state.Opt_AskPassword),
-      saved_auto_(state.Opt_AutoLoad), saved_grid_(state.Opt_AutoGrid) {
+OptionsDialog::OptionsDialog(SharedState &state, Platform &platform, QWidget *parent)
+    : TemplateDialog(kOptionsTemplate, parent), s_(state), platform_(platform),
+      saved_ask_(state.Opt_AskPassword), saved_auto_(state.Opt_AutoLoad), saved_grid_(state.Opt_AutoGrid) {
     if (s_.Opt_AutoLoad) {
         setChecked(1151, true);
         setChecked(1154, s_.Opt_AskPassword);
@@ -47,22 +47,52 @@ void OptionsDialog::onCommand(int id, int code) {
         s_.Opt_AutoGrid = checked(1155);
     }
     if (id == 1) {
-        const std::string path = ResolveStartPath(s_.Start_Dir, "Zel.ini");
-        IniFile ini = IniFile::Load(path);
-        ini.set("Options", "AutoGrid", Flag(s_.Opt_AutoGrid));
-        ini.set("Options", "AutoLoad", Flag(s_.Opt_AutoLoad));
-        ini.set("Options", "APassword", Flag(s_.Opt_AskPassword));
-        ini.set("Options", "AFileName",
-                s_.Opt_AutoLoad ? Cp1252ToUtf8(FieldText(s_.Current_Profile.file_name)) : kNoAutoLoadName);
-        // As before, a settings file that cannot be written is not reported.
-        (void)ini.save(path);
-        done(1);
+        if (writeSettings())
+            done(1);
     } else if (id == 303) {
         s_.Opt_AskPassword = saved_ask_;
         s_.Opt_AutoLoad = saved_auto_;
         s_.Opt_AutoGrid = saved_grid_;
         done(1);
     }
+}
+
+bool OptionsDialog::writeSettings() {
+    const std::string path = ResolveStartPath(s_.Start_Dir, "Zel.ini");
+    ReadFileStatus read = ReadFileStatus::Ok;
+    IniFile ini = IniFile::Load(path, &read);
+    const char *why = nullptr;
+    switch (read) {
+    case ReadFileStatus::Ok:
+    case ReadFileStatus::Missing:
+        break;
+    case ReadFileStatus::OpenFailed:
+        why = "ne peut pas être ouvert (droits d'accès)";
+        break;
+    case ReadFileStatus::NotRegular:
+        why = "n'est pas un fichier ordinaire";
+        break;
+    case ReadFileStatus::ReadFailed:
+        why = "n'a pas pu être lu";
+        break;
+    case ReadFileStatus::TooLarge:
+        why = "est trop volumineux";
+        break;
+    }
+    if (why) {
+        platform_.message(std::string("Le fichier des paramètres Zel.ini ") + why +
+                              " : les options ne sont pas enregistrées et il reste tel quel.",
+                          "Zel Manager", Icon::Exclamation);
+        return false;
+    }
+    ini.set("Options", "AutoGrid", Flag(s_.Opt_AutoGrid));
+    ini.set("Options", "AutoLoad", Flag(s_.Opt_AutoLoad));
+    ini.set("Options", "APassword", Flag(s_.Opt_AskPassword));
+    ini.set("Options", "AFileName",
+            s_.Opt_AutoLoad ? Cp1252ToUtf8(FieldText(s_.Current_Profile.file_name)) : kNoAutoLoadName);
+    // As before, a settings file that cannot be written is not reported.
+    (void)ini.save(path);
+    return true;
 }
 
 AutoPassDialog::AutoPassDialog(SharedState &state, Platform &platform, const Player_Profile &expected,
@@ -105,7 +135,7 @@ void AboutBox::onCommand(int id, int) {
 }
 
 int RunOptions(CommandContext &c) {
-    OptionsDialog d(c.state, c.parent);
+    OptionsDialog d(c.state, c.platform, c.parent);
     return c.platform.runModal(d);
 }
 

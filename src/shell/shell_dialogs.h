@@ -17,17 +17,22 @@ inline constexpr const char *kNoAutoLoadName = "XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX
 
 // OPTIONS: the three flags follow the boxes at once; "OK" writes them to
 // Zel.ini, "Annuler" puts back the values the dialog opened with. Both end
-// with 1; Escape leaves the dialog open.
+// with 1; Escape leaves the dialog open. A Zel.ini that is there but cannot be
+// read whole is never rewritten (its players' directory would be lost): "OK"
+// then says why and the dialog stays.
 class OptionsDialog final : public TemplateDialog {
     Q_OBJECT
   public:
-    OptionsDialog(SharedState &state, QWidget *parent);
+    OptionsDialog(SharedState &state, Platform &platform, QWidget *parent);
 
   protected:
     void onCommand(int id, int code) override;
 
   private:
+    bool writeSettings();
+
     SharedState &s_;
+    Platform &platform_;
     bool saved_ask_, saved_auto_, saved_grid_;
 };
 

@@ -92,7 +92,7 @@ ReadFileStatus ReadWholeFile(const std::string &path, std::size_t max_bytes, std
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return ReadFileStatus::OpenFailed;
+        return S_ISREG(st.st_mode) ? ReadFileStatus::OpenFailed : ReadFileStatus::NotRegular;
     }
     // The size is only a hint: the file may change while it is read.
     std::vector<uint8_t> data;

@@ -28,8 +28,9 @@ struct AtomicWriteResult {
 // An existing target's permission bits are kept.
 [[nodiscard]] AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const uint8_t> bytes);
 
-// Missing: the file or one of its directories does not exist.
-enum class ReadFileStatus { Ok, Missing, OpenFailed, ReadFailed, TooLarge };
+// Missing: the file or one of its directories does not exist. NotRegular: a
+// directory, FIFO or device stands where the file should be.
+enum class ReadFileStatus { Ok, Missing, OpenFailed, NotRegular, ReadFailed, TooLarge };
 
 // Reads a whole regular file. A file longer than max_bytes gives TooLarge with
 // its first max_bytes bytes in `out` (enough to look at a header).

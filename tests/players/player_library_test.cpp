@@ -1,10 +1,10 @@
 // The player library: naming, reading, appending and removing records.
 #include "players/player_library.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage_test_support.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <gtest/gtest.h>
 
@@ -176,13 +176,16 @@ TEST(PlayerLibrary, MissingOrUnreadableLibrary) {
 }
 
 TEST(PlayerLibrary, FailedRegistrationLeavesNothingBehind) {
-    // The players' directory is a regular file: the player file cannot be saved.
+    // The players' directory cannot be listed (it is a regular file): no free name
+    // is chosen from a partial picture of it.
     Fixture f;
     WriteBytes(f.path("users"), {'x'});
     f.s.User_Dir = f.path("users/");
     EXPECT_EQ(f.add("Dupont", "Jean", "Avant.usr"), "<refused>");
     EXPECT_EQ(FieldText(f.s.Current_Profile.file_name), "Avant.usr");
-    EXPECT_EQ(f.r.messages.size(), 1u);
+    ASSERT_EQ(f.r.messages.size(), 1u);
+    EXPECT_EQ(f.r.messages[0].text,
+              "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.");
     EXPECT_EQ(f.dir.names(), Names{"users"});
 
     // The library cannot grow (file size limit): the new player file goes again.
