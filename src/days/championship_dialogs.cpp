@@ -3,8 +3,6 @@
 
 #include "days/day_form.h"
 #include "days/match_rules.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/season_list.h"
 #include "platform/tabbed_pages.h"
@@ -16,6 +14,8 @@
 #include "resources/templates/view_day_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 
@@ -24,7 +24,6 @@ namespace zel {
 namespace {
 
 constexpr int kList = 1072, kTabs = 1068;
-constexpr int kValider = 1037, kFermer = 1038, kAnnuler = 1038, kSupprimer = 1039, kOk = 1037;
 
 // Days are grouped by the first 24 bytes of their season names.
 std::string GroupKey(std::string_view name) {
@@ -69,7 +68,7 @@ ChampionshipListDialog::ChampionshipListDialog(Purpose purpose, SharedState &sta
                             {QStringLiteral("Club"), 100, Qt::AlignLeft},
                             {QStringLiteral("Points"), 60, Qt::AlignRight}})) {
     replaceControl(kList, list_);
-    connect(list_, &SeasonList::rowStateChanged, this, [this] { enable(kValider, true); });
+    connect(list_, &SeasonList::rowStateChanged, this, [this] { enable(1037, true); });
     rebuildRows();
     list_->setFocus();
 }
@@ -87,13 +86,13 @@ void ChampionshipListDialog::rebuildRows() {
     list_->setRows(static_cast<int>(rows_.size()), [this](int source, int column) {
         return rows_[std::size_t(source)][std::size_t(column)];
     });
-    enable(kValider, false);
+    enable(1037, false); // "&Valider"
 }
 
 void ChampionshipListDialog::onCommand(int id, int) {
-    if (id == kValider)
+    if (id == 1037) // "&Valider"
         openChosen();
-    else if (id == kFermer)
+    else if (id == 1038) // "&Fermer"
         done(1);
     // Escape and the close box do nothing here.
 }
@@ -142,7 +141,7 @@ TemplatePage *DayViewerDialog::page() const {
 }
 
 void DayViewerDialog::onCommand(int id, int) {
-    if (id == kOk)
+    if (id == 1037) // "&OK"
         done(1);
     // Only "OK" closes the viewer; Escape does nothing.
 }
@@ -182,7 +181,7 @@ QWidget *ModifyDaysDialog::makePage(int tab, QWidget *parent) {
     const Day_Sheet &day = state_.Mem_Days[std::size_t(days_[std::size_t(tab)])];
     auto *page = new TemplatePage(kModifBoxTemplate, parent);
     InitDayFormLists(*page, state_, true);
-    page_season_ = SeasonFirstYear(day);
+    page_season_ = SeasonFirstYear(FieldText(day.season));
     FillDayForm(*page, day);
     page->setCommandHandler([this](int id, int code) { onPageCommand(id, code); });
     return page;
@@ -196,7 +195,7 @@ void ModifyDaysDialog::onPageCommand(int id, int code) {
     if (code == kClicked)
         EnableMatchRows(*p, state_.Mem_Days[std::size_t(index)]);
     if (id == kSeasonPlus || id == kSeasonMinus) {
-        page_season_ += id == kSeasonPlus ? 1 : -1;
+        page_season_ = StepSeasonYear(page_season_, id == kSeasonPlus ? 1 : -1);
         p->setTextCp1252(kSeasonStatic, SeasonName(page_season_));
     }
 }
@@ -207,10 +206,15 @@ void ModifyDaysDialog::onTimer(int timer_id) {
 }
 
 void ModifyDaysDialog::showPoints() {
-    if (TemplatePage *p = page()) {
-        ReadDayForm(*p, state_, state_.Day_Work_Record, kReadPlayedOnly);
-        ShowSinglePoints(*p, state_, state_.Day_Work_Record, true);
-    }
+    TemplatePage *p = page();
+    const int index = shownDay();
+    if (!p || index < 0)
+        return;
+    ReadDayForm(*p, state_, state_.Day_Work_Record, kReadPlayedOnly);
+    // The points of a day are those of the classement the player had that day:
+    // today's would silently rewrite every older season visited.
+    const Day_Sheet &shown = state_.Mem_Days[std::size_t(index)];
+    ShowSinglePoints(*p, state_, FieldText(shown.classement), state_.Day_Work_Record, true);
 }
 
 bool ModifyDaysDialog::writeBackPage(int tab) {
@@ -245,13 +249,13 @@ bool ModifyDaysDialog::reloadChampionship() {
 
 void ModifyDaysDialog::onCommand(int id, int) {
     switch (id) {
-    case kValider:
+    case 1037: // "&Valider"
         validate();
         break;
-    case kAnnuler:
+    case 1038: // "&Annuler"
         cancel();
         break;
-    case kSupprimer:
+    case 1039: // "&Supprimer"
         deleteShownDay();
         break;
     default: // Escape and the close box do nothing
@@ -260,23 +264,23 @@ void ModifyDaysDialog::onCommand(int id, int) {
 }
 
 void ModifyDaysDialog::validate() {
-    if (!writeBackPage(modifTab()))
-        return;
-    if (!SaveCurrentPlayer(state_, platform_))
-        return; // reported; the changes stay in memory and the dialog open
+    const int tab = modifTab();
+    if (!SavePlayerChange(state_, platform_, [&](SharedState &) { return writeBackPage(tab); }))
+        return; // marks show the faults, or the failed save was reported: the dialog stays
     stopTimer(kModifyDayTimer);
     done(1);
 }
 
 void ModifyDaysDialog::cancel() {
-    RestoreDays(state_);
-    if (!SaveCurrentPlayer(state_, platform_)) {
-        // Reported. The store is as it was at opening; show it so the user may try again.
-        if (!reloadChampionship()) {
-            stopTimer(kModifyDayTimer);
-            done(1);
-        }
-        return;
+    // While nothing was saved since the opening the file still holds the backup.
+    if (file_changed_) {
+        if (!SavePlayerChange(state_, platform_, [](SharedState &s) {
+                RestoreDays(s);
+                return true;
+            }))
+            return; // reported: the user may try again
+    } else {
+        RestoreDays(state_);
     }
     stopTimer(kModifyDayTimer);
     done(1);
@@ -289,9 +293,9 @@ void ModifyDaysDialog::deleteShownDay() {
     if (!platform_.askYesNo("Suppression de cet onglet ???", "Confirmation de suppression",
                             Icon::Exclamation))
         return;
-    DeleteDay(state_, index);
-    // A failed save is reported; the deletion stays in memory, where "Annuler" can undo it.
-    static_cast<void>(SaveCurrentPlayer(state_, platform_));
+    if (!SavePlayerChange(state_, platform_, [index](SharedState &s) { return DeleteDay(s, index); }))
+        return; // reported; the day is still there
+    file_changed_ = true;
     if (state_.dayCount() < 1 || !reloadChampionship()) {
         stopTimer(kModifyDayTimer);
         done(1);

@@ -100,7 +100,8 @@ class ModifyDaysDialog final : public TemplateDialog {
     Platform &platform_;
     std::string key_; // the championship's grouping key (first 24 bytes of its name)
     std::vector<int32_t> days_;
-    int32_t page_season_ = 0; // Page_Season
+    int32_t page_season_ = 0;   // Page_Season
+    bool file_changed_ = false; // a deletion was saved since the opening
     TabbedPages *tabs_;
 };
 

@@ -1,14 +1,15 @@
 // JOURNEEBOX: entry of a new championship day.
 #include "days/day_entry_dialog.h"
 
+#include "days/classement_scale.h"
 #include "days/day_form.h"
 #include "days/day_store.h"
 #include "days/match_rules.h"
-#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "resources/templates/journeebox_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/fixed_text.h"
 
 namespace zel {
 
@@ -46,11 +47,12 @@ void DayEntryDialog::onCommand(int id, int code) {
         store();
         break;
     case kAnnuler:
-        cancel();
+        stopTimer(kDayEntryTimer);
+        done(1);
         break;
     case kSeasonPlus:
     case kSeasonMinus:
-        current_season_ += id == kSeasonPlus ? 1 : -1;
+        current_season_ = StepSeasonYear(current_season_, id == kSeasonPlus ? 1 : -1);
         setTextCp1252(kSeasonStatic, SeasonName(current_season_));
         break;
     default: // Escape and the close box do nothing: only "Annuler" leaves without storing
@@ -65,7 +67,7 @@ void DayEntryDialog::onTimer(int timer_id) {
 
 void DayEntryDialog::showPoints() {
     ReadDayForm(*this, state_, state_.Day_Work_Record, kReadPlayedOnly);
-    ShowSinglePoints(*this, state_, state_.Day_Work_Record, false);
+    ShowSinglePoints(*this, state_, OwnClassement(state_), state_.Day_Work_Record, false);
 }
 
 void DayEntryDialog::store() {
@@ -74,29 +76,17 @@ void DayEntryDialog::store() {
     ReadDayForm(*this, state_, state_.Day_Work_Record, kReadWholeForm);
     if (!ValidateDaySheet(*this, state_, state_.Day_Work_Record))
         return;
-    if (unsaved_index_ >= 0) {
-        ReplaceDay(state_, unsaved_index_, state_.Day_Work_Record);
-    } else if (AppendDay(state_, [](const SharedState &s) { return FitsOneMoreDay(s); })) {
-        unsaved_index_ = state_.dayCount() - 1;
-    } else {
+    const bool stored = SavePlayerChange(state_, platform_, [this](SharedState &s) {
+        if (AppendDay(s, FitsOneMoreDay))
+            return true;
         platform_.message("Le fichier du joueur est plein : cette journée ne peut pas être enregistrée.",
                           "Zel Manager", Icon::Exclamation);
-        return;
-    }
-    if (!SaveCurrentPlayer(state_, platform_))
-        return; // reported; the day stays in memory and the form as typed
-    unsaved_index_ = -1;
+        return false;
+    });
+    if (!stored)
+        return; // said why; the day is not kept and the form stays as typed
     stopTimer(kDayEntryTimer);
     done(kDayStored);
-}
-
-void DayEntryDialog::cancel() {
-    // A day whose save failed is not kept: the file never had it.
-    if (unsaved_index_ >= 0)
-        DeleteDay(state_, unsaved_index_);
-    unsaved_index_ = -1;
-    stopTimer(kDayEntryTimer);
-    done(1);
 }
 
 } // namespace zel

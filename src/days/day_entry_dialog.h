@@ -28,14 +28,10 @@ class DayEntryDialog final : public TemplateDialog {
   private:
     void showPoints();
     void store();
-    void cancel();
 
     SharedState &state_;
     Platform &platform_;
     int32_t current_season_ = 0;
-    // The store index of this dialog's day once appended but not yet saved (a
-    // failed save): a new "Valider" replaces it, "Annuler" takes it back out.
-    int unsaved_index_ = -1;
 };
 
 } // namespace zel

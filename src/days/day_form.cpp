@@ -3,11 +3,11 @@
 
 #include "days/classement_scale.h"
 #include "days/match_rules.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/template_dialog.h"
 #include "resources/templates/day_form_template.h"
 #include "shell/shared_state.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <QString>
 
@@ -82,10 +82,9 @@ int CheckSetMarked(TemplateForm &form, uint32_t a, uint32_t b, int id_a, int id_
 // The sets of one match; ids of the player's (pair's) and the opponents' score fields.
 bool ValidateSets(TemplateForm &form, const uint32_t (&a)[3], const uint32_t (&b)[3], const int (&ids_a)[3],
                   const int (&ids_b)[3]) {
-    bool ok = true;
     const int r1 = CheckSetMarked(form, a[0], b[0], ids_a[0], ids_b[0]);
     const int r2 = CheckSetMarked(form, a[1], b[1], ids_a[1], ids_b[1]);
-    ok = r1 != 0 && r2 != 0;
+    bool ok = r1 != 0 && r2 != 0;
     if (r1 + r2 == 0) {
         // Split sets (or undecided ones): the third set must decide.
         form.markControl(ids_a[2], kSetMarkX, kSetMarkY, kMarkRed);
@@ -248,6 +247,8 @@ void ReadDayForm(const TemplateForm &form, const SharedState &state, Day_Sheet &
 bool ValidateDaySheet(TemplateForm &form, const SharedState &state, const Day_Sheet &day) {
     form.clearMarks();
     bool ok = true;
+    // A season read whole: a year the name cannot hold is a fault like any other.
+    ok &= Rule(form, IsSeasonYear(SeasonFirstYear(FieldText(day.season))), kSeasonStatic, 12, -8);
     const std::string_view place = FieldText(day.place);
     ok &= Rule(form, place == kHome || place == kAway, kPlaceCombo, 36, -8);
     ok &= Rule(form, day.poule == 'A' || day.poule == 'B', kPouleCombo, 8, -8);
@@ -275,7 +276,8 @@ bool ValidateDaySheet(TemplateForm &form, const SharedState &state, const Day_Sh
     return ok;
 }
 
-void ShowSinglePoints(TemplateForm &form, const SharedState &state, const Day_Sheet &day, bool played_only) {
+void ShowSinglePoints(TemplateForm &form, const SharedState &state, std::string_view own,
+                      const Day_Sheet &day, bool played_only) {
     for (std::size_t k = 0; k < 4; ++k) {
         const SingleControls &c = kSingleControls[k];
         const std::string label = form.textCp1252(c.classement, 3);
@@ -283,7 +285,7 @@ void ShowSinglePoints(TemplateForm &form, const SharedState &state, const Day_Sh
             continue;
         if (played_only && day.singles[k].played != 1)
             continue;
-        form.setNumber(c.points, PointsForMatch(state, label, MatchResult(day.singles[k])));
+        form.setNumber(c.points, PointsForMatch(ScaleLength(state), own, label, MatchResult(day.singles[k])));
     }
 }
 
@@ -342,23 +344,9 @@ void FillDayForm(TemplateForm &form, const Day_Sheet &day) {
 }
 
 void WriteDayForm(const TemplateForm &form, Day_Sheet &day) {
-    SetFieldText(day.season, form.textCp1252(kSeasonStatic, 23));
+    SetFieldText(day.season, form.textCp1252(kSeasonStatic, sizeof day.season - 1));
     ReadHeaderFields(form, day);
     ReadPlayedMatches(form, day, true);
-}
-
-int32_t SeasonFirstYear(const Day_Sheet &day) {
-    const std::string_view name = FieldText(day.season);
-    if (name.size() <= 12)
-        return 0;
-    const std::string_view year = name.substr(12, 4);
-    int32_t value = 0;
-    for (char ch : year) {
-        if (ch < '0' || ch > '9')
-            break;
-        value = value * 10 + (ch - '0');
-    }
-    return value;
 }
 
 } // namespace zel

@@ -7,6 +7,7 @@
 #include "days/day_sheet.h"
 
 #include <cstdint>
+#include <string_view>
 
 namespace zel {
 
@@ -44,22 +45,20 @@ void ReadDayForm(const TemplateForm &form, const SharedState &state, Day_Sheet &
 bool ValidateDaySheet(TemplateForm &form, const SharedState &state, const Day_Sheet &day);
 
 // Shows, in the "Point" field of each single whose classement text is on the
-// player's scale, the points its scores in `day` give (9 while they decide
-// nothing). Other fields keep their text. With `played_only`, singles whose flag
-// in `day` is 0 are left alone too.
-void ShowSinglePoints(TemplateForm &form, const SharedState &state, const Day_Sheet &day, bool played_only);
+// player's scale, the points its scores in `day` give a player classed `own` (9
+// while they decide nothing). Other fields keep their text. With `played_only`,
+// singles whose flag in `day` is 0 are left alone too.
+void ShowSinglePoints(TemplateForm &form, const SharedState &state, std::string_view own,
+                      const Day_Sheet &day, bool played_only);
 
 // Fills a page from a stored day; a 0 score shows an empty field and the rows of
 // unplayed matches are disabled.
 void FillDayForm(TemplateForm &form, const Day_Sheet &day);
 
-// Writes a page back into a stored day. The played flags, the championship type
+// Writes a page back into a stored day, every field as shown (the season name
+// whole, up to what its field holds). The played flags, the championship type
 // and the player's own classement are not written; neither is any match whose
 // flag in `day` is 0, which keeps its stored bytes.
 void WriteDayForm(const TemplateForm &form, Day_Sheet &day);
-
-// The first year of a day's season: the four characters after "Championnat ", as
-// a number (0 when they are none).
-int32_t SeasonFirstYear(const Day_Sheet &day);
 
 } // namespace zel

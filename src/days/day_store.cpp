@@ -3,8 +3,8 @@
 
 #include "days/classement_scale.h"
 #include "days/match_rules.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,13 +27,6 @@ bool AppendDay(SharedState &state, const CapacityCheck &fits) {
         state.Mem_Days.resize(static_cast<std::size_t>(count) + 1, Day_Sheet{});
     state.Mem_Days[count] = state.Day_Work_Record;
     state.Current_Profile.day_count = count + 1;
-    return true;
-}
-
-bool ReplaceDay(SharedState &state, int index, const Day_Sheet &day) {
-    if (index < 0 || index >= UsedDayCount(state))
-        return false;
-    state.Mem_Days[index] = day;
     return true;
 }
 

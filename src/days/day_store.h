@@ -33,9 +33,6 @@ int UsedDayCount(const SharedState &state);
 using CapacityCheck = std::function<bool(const SharedState &)>;
 bool AppendDay(SharedState &state, const CapacityCheck &fits);
 
-// Replaces day `index` (0-based, below the day count); false when out of range.
-bool ReplaceDay(SharedState &state, int index, const Day_Sheet &day);
-
 // Moves every later day one place down and lowers the day count; false when
 // out of range. The store keeps its size: bytes behind the count are not read.
 bool DeleteDay(SharedState &state, int index);

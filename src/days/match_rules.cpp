@@ -3,10 +3,36 @@
 
 #include "days/classement_scale.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace zel {
 
 std::string SeasonName(int64_t first_year) {
     return "Championnat " + std::to_string(first_year) + " - " + std::to_string(first_year + 1);
+}
+
+bool IsSeasonYear(int64_t first_year) {
+    return first_year >= First_Season_Year && first_year <= Last_Season_Year;
+}
+
+int32_t StepSeasonYear(int32_t first_year, int step) {
+    if (step > 0)
+        return first_year < Last_Season_Year ? std::max(first_year + 1, First_Season_Year) : first_year;
+    return first_year > First_Season_Year ? std::min(first_year - 1, Last_Season_Year) : first_year;
+}
+
+int32_t SeasonFirstYear(std::string_view season_name) {
+    constexpr std::string_view kPrefix = "Championnat ";
+    if (season_name.size() <= kPrefix.size())
+        return 0;
+    int64_t value = 0;
+    for (char ch : season_name.substr(kPrefix.size())) {
+        if (ch < '0' || ch > '9')
+            break;
+        value = std::min<int64_t>(value * 10 + (ch - '0'), INT32_MAX);
+    }
+    return static_cast<int32_t>(value);
 }
 
 int32_t ProposedSeasonYear(const Clock &clock) {

@@ -3,7 +3,6 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "text/fixed_text.h"
 #include "platform/paths.h"
 #include "platform/platform.h"
 #include "players/player_library.h"
@@ -11,6 +10,7 @@
 #include "resources/templates/usertbox_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/fixed_text.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -27,18 +27,6 @@ namespace {
 // Text limits in characters; the record fields keep one byte for the terminator.
 constexpr int kNameLimit = 32, kLicenceLimit = 16, kAgeLimit = 2, kClubLimit = 32, kPasswordLimit = 16;
 constexpr std::size_t kNameBytes = 31, kClubBytes = 63, kPasswordBytes = 15, kLabelBytes = 3;
-
-// The id of the control `w` belongs to (its combo's line edit, say), or 0.
-int ControlIdOf(const QWidget *w, const QWidget *dialog) {
-    for (; w && w != dialog; w = w->parentWidget()) {
-        const QString name = w->objectName();
-        bool ok = false;
-        const int id = name.startsWith(u'c') ? name.mid(1).toInt(&ok) : 0;
-        if (ok)
-            return id;
-    }
-    return 0;
-}
 
 // The form's long notes were measured for the classic dialog font; with a wider
 // font they are made smaller rather than cut.
@@ -105,7 +93,7 @@ void ProfileDialog::lowestChanged() {
     Lowest_Choice = p;
 }
 
-bool ProfileDialog::readForm(Player_Profile &profile) {
+void ProfileDialog::readForm(Player_Profile &profile) const {
     SetFieldText(profile.name, textCp1252(kName, kNameBytes));
     SetFieldText(profile.first_name, textCp1252(kFirstName, kNameBytes));
     SetFieldTextFull(profile.classement, textCp1252(kOwnList, kLabelBytes));
@@ -113,23 +101,24 @@ bool ProfileDialog::readForm(Player_Profile &profile) {
     if (lowest >= 0)
         profile.scale_length = ScaleLengthForLowestChoice(lowest);
     SetFieldText(profile.club, textCp1252(kClub, kClubBytes));
-    const std::string password = textCp1252(kPassword, kPasswordBytes);
-    const std::string confirmation = textCp1252(kConfirmation, kPasswordBytes);
-    SetFieldText(profile.password, password);
+    SetFieldText(profile.password, textCp1252(kPassword, kPasswordBytes));
+    // "Féminin" stands for every byte but 'M': one the form did not make stays.
     if (checked(kMale))
         profile.sex = 'M';
-    else if (checked(kFemale))
+    else if (checked(kFemale) && (profile.sex == 'M' || profile.sex == 0))
         profile.sex = 'F';
     profile.age = number(kAge);
     profile.licence = number(kLicence);
+}
 
-    if (confirmation != password) {
+bool ProfileDialog::validateForm() {
+    if (textCp1252(kConfirmation, kPasswordBytes) != textCp1252(kPassword, kPasswordBytes)) {
         platform_.message("Mot de passe erroné", "Information", Icon::Exclamation);
         return false;
     }
     clearMarks();
     bool ok = true;
-    if (lowest < 0) {
+    if (currentIndex(kLowestList) < 0) {
         markControl(kLowestList, 12, -8, kMarkRed);
         ok = false;
     } else {
@@ -146,9 +135,11 @@ void ProfileDialog::onCommand(int id, int code) {
     if ((id == kLowestList || id == kOwnList) && code == kSelChange) {
         lowestChanged();
     } else if (id == kValidate && code == kClicked) {
+        if (!validateForm())
+            return;
         Player_Profile profile = startingProfile();
-        if (readForm(profile))
-            accepted(profile);
+        readForm(profile);
+        accepted(profile);
     } else if ((id == kCancel && code == kClicked) || id == kIdCancel) {
         done(kCancel);
     }
@@ -164,7 +155,7 @@ void ProfileDialog::paintEvent(QPaintEvent *event) {
 
 void ProfileDialog::showHelp(QWidget *over) {
     const std::string path = ResolveStartPath(state_.Start_Dir, ".\\help\\zel.hlp");
-    if (!platform_.openHelp(path, ControlIdOf(over, this)))
+    if (!platform_.openHelp(path, controlId(over)))
         platform_.message("Impossible d'activer l'aide", "Zel Manager", Icon::Stop);
 }
 
@@ -231,16 +222,19 @@ Player_Profile ModifyProfileDialog::startingProfile() const {
 }
 
 void ModifyProfileDialog::accepted(const Player_Profile &profile) {
-    const int old_length = ScaleLength(state_);
-    state_.Current_Profile = profile;
-    BuildClassementList(state_);
-    const int new_length = ScaleLength(state_);
-    if (new_length != old_length)
-        RemapTournamentStore(state_, old_length, new_length);
-    if (OwnClassement(state_) != label_at_opening_)
-        UpdateSeasonPoints(state_, platform_.clock());
-    // A failed save has told the user; the changes stay in memory for the next one.
-    (void)SaveCurrentPlayer(state_, platform_);
+    const bool saved = SavePlayerChange(state_, platform_, [&](SharedState &s) {
+        const int old_length = ScaleLength(s);
+        s.Current_Profile = profile;
+        BuildClassementList(s);
+        const int new_length = ScaleLength(s);
+        if (new_length != old_length)
+            RemapTournamentStore(s, old_length, new_length);
+        if (OwnClassement(s) != label_at_opening_)
+            UpdateSeasonPoints(s, platform_.clock());
+        return true;
+    });
+    if (!saved)
+        return; // reported; the loaded player is as the file has it, the form as typed
     state_.Player_State = state_.Player_State == 0 ? 1 : 2;
     done(302);
 }

@@ -62,8 +62,11 @@ class ProfileDialog : public TemplateDialog {
     // The lowest-classement list offers "100" .. "15"; the own list "NC" and
     // the classements from the chosen lowest one up to "15".
     void fillOwnList(int scale_length);
-    // Reads the form over `profile` and checks it, marking what is missing.
-    bool readForm(Player_Profile &profile);
+    // The form read over `profile`: fields it does not show keep their bytes.
+    void readForm(Player_Profile &profile) const;
+    // The password typed twice alike (else says so), a lowest and an own
+    // classement chosen (else marks what is missing).
+    bool validateForm();
 
     SharedState &state_;
     Platform &platform_;

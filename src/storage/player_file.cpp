@@ -1,14 +1,15 @@
 // The player file: one player's profile, days and tournaments, compressed.
 #include "storage/player_file.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"
 #include "storage/huffman.h"
 #include "storage/run_length.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <cstring>
+#include <functional>
 
 namespace zel {
 namespace {
@@ -227,7 +228,8 @@ PlayerFileStatus DecodePlayer(std::span<const uint8_t> bytes, PlayerData &out) {
 LoadResult LoadPlayerFile(const std::string &path, PlayerData &out, Reporter &r) {
     std::vector<uint8_t> bytes;
     const ReadFileStatus read = ReadWholeFile(path, kMaxPlayerFileBytes, bytes);
-    if (read == ReadFileStatus::Missing || read == ReadFileStatus::OpenFailed) {
+    if (read == ReadFileStatus::Missing || read == ReadFileStatus::OpenFailed ||
+        read == ReadFileStatus::NotRegular) {
         r.message(path, kOpenCaption, Icon::None);
         return LoadResult::Failed;
     }
@@ -301,6 +303,20 @@ bool SaveCurrentPlayer(const SharedState &s, Reporter &r) {
         return false;
     }
     return SavePlayerFile(path, s.Current_Profile, s.Mem_Days, s.Mem_Tournois, r);
+}
+
+bool SavePlayerChange(SharedState &s, Reporter &r, const std::function<bool(SharedState &)> &change) {
+    const Player_Profile profile = s.Current_Profile;
+    const std::vector<Day_Sheet> days = s.Mem_Days;
+    const std::vector<Tournament_Sheet> tournaments = s.Mem_Tournois;
+    const std::vector<std::string> classements = s.Classement_List;
+    if (change(s) && SaveCurrentPlayer(s, r))
+        return true;
+    s.Current_Profile = profile;
+    s.Mem_Days = days;
+    s.Mem_Tournois = tournaments;
+    s.Classement_List = classements;
+    return false;
 }
 
 bool LoadPlayerData(SharedState &s, const std::string &file_name, Reporter &r) {

@@ -34,6 +34,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -121,6 +122,14 @@ std::string PlayerFilePath(const std::string &user_dir, std::string_view file_na
 // Saves the loaded player (Current_Profile's counted records) to User_Dir +
 // its file-name field.
 [[nodiscard]] bool SaveCurrentPlayer(const SharedState &s, Reporter &r);
+
+// Every change of the loaded player goes through here: `change` is made to the
+// stores, then the player is saved. Either the file then holds the change, or
+// the stores are put back as they were (the file's state), so nothing the user
+// was told failed can reach the file with a later save. `change` may refuse by
+// returning false (after saying why): nothing is then saved or kept.
+[[nodiscard]] bool SavePlayerChange(SharedState &s, Reporter &r,
+                                    const std::function<bool(SharedState &)> &change);
 
 // Reads the player file `file_name` (Windows-1252, as in the profile) of
 // User_Dir into the day and tournament stores. The caller has put the player's

@@ -41,10 +41,9 @@ void AddTournamentDialog::onTimer(int timer_id) {
 void AddTournamentDialog::onCommand(int id, int code) {
     if (code != kClicked)
         return;
-    if (id == 1037) {
-        storeNewTournament();
-        if (!stored_)
-            return; // refused: the dialog stays, so the user sees what was not kept
+    if (id == 1037) { // "&Valider"
+        if (!storeNewTournament())
+            return; // refused or not saved: the dialog stays, the form as typed
     } else if (id != 1042) {
         return; // Escape and the close box do nothing: only the two buttons end it
     }
@@ -52,19 +51,19 @@ void AddTournamentDialog::onCommand(int id, int code) {
     done(1);
 }
 
-void AddTournamentDialog::storeNewTournament() {
+bool AddTournamentDialog::storeNewTournament() {
     Tournament_Sheet sheet{};
     ReadTournamentPage(*this, state_, sheet);
-    // The count is raised only once the file is known to take one more record.
-    if (!AppendTournament(state_, sheet, FitsOneMoreTournament)) {
+    StampTournament(state_, sheet);
+    return SavePlayerChange(state_, platform_, [&](SharedState &s) {
+        // The count is raised only once the file is known to take one more record.
+        if (AppendTournament(s, sheet, FitsOneMoreTournament))
+            return true;
         platform_.message("Ce tournoi ne peut pas être enregistré : le fichier du joueur a atteint sa taille "
                           "maximale.",
                           "Zel Manager", Icon::Stop);
-        return;
-    }
-    stored_ = true;
-    // A failed save has already been reported; the tournament stays in memory.
-    saved_ = SaveCurrentPlayer(state_, platform_);
+        return false;
+    });
 }
 
 } // namespace zel

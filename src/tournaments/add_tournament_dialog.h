@@ -13,21 +13,15 @@ class AddTournamentDialog final : public TemplateDialog {
   public:
     AddTournamentDialog(SharedState &state, Platform &platform, QWidget *parent = nullptr);
 
-    // Whether "&Valider" put a tournament into the store, and whether the file then took it.
-    bool stored() const { return stored_; }
-    bool saved() const { return saved_; }
-
   protected:
     void onCommand(int id, int code) override;
     void onTimer(int timer_id) override;
 
   private:
-    void storeNewTournament();
+    bool storeNewTournament();
 
     SharedState &state_;
     Platform &platform_;
-    bool stored_ = false;
-    bool saved_ = false;
 };
 
 } // namespace zel

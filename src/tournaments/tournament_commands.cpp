@@ -9,10 +9,7 @@ namespace zel {
 
 int RunAddTournament(CommandContext &context) {
     AddTournamentDialog dialog(context.state, context.platform, context.parent);
-    context.platform.runModal(dialog);
-    // Whether the save worked or not, a stored tournament is in memory and the
-    // shell's tournament items must reach it.
-    return dialog.stored() ? 1 : 0;
+    return context.platform.runModal(dialog);
 }
 
 int RunViewTournaments(CommandContext &context) {

@@ -1,17 +1,20 @@
 // ONGLETMODIFTOURNOI: editable tabs, deletion, and "&Annuler" back to the opening state.
 #include "tournaments/tournament_modify_dialog.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/tabbed_pages.h"
 #include "resources/templates/onglet_modif_tournoi_template.h"
 #include "resources/templates/tournoibox_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_list_rows.h"
 #include "tournaments/tournament_page.h"
 #include "tournaments/tournament_store.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace zel {
 namespace {
@@ -72,8 +75,15 @@ void TournamentModifyDialog::showGroupTabs() {
 
 void TournamentModifyDialog::keepPage() {
     TemplatePage *p = page();
-    if (p && current_ >= 0 && current_ < UsedTournamentCount(state_))
-        ReadTournamentPage(*p, state_, state_.Mem_Tournois[std::size_t(current_)]);
+    if (!p || current_ < 0 || current_ >= UsedTournamentCount(state_))
+        return;
+    Tournament_Sheet &stored = state_.Mem_Tournois[std::size_t(current_)];
+    Tournament_Sheet edited = stored;
+    ReadTournamentPage(*p, state_, edited);
+    if (std::memcmp(&edited, &stored, sizeof edited) == 0)
+        return; // looked at, not edited: its season, classement and points stay as stored
+    StampTournament(state_, edited);
+    stored = edited;
 }
 
 // The estimation follows the edits; the store is not touched.
@@ -86,11 +96,6 @@ void TournamentModifyDialog::onTimer(int timer_id) {
     ShowEstimation(*p, state_, scratch);
 }
 
-void TournamentModifyDialog::save() {
-    // A failure is reported by the save itself; what is in memory stays.
-    (void)SaveCurrentPlayer(state_, platform_);
-}
-
 void TournamentModifyDialog::finish() {
     stopTimer(kEstimationTimer);
     done(1);
@@ -101,19 +106,15 @@ void TournamentModifyDialog::onCommand(int id, int code) {
         return;
     switch (id) {
     case 1037: // "&Valider": the page shown joins those already left
-        keepPage();
-        save();
-        finish();
+        if (SavePlayerChange(state_, platform_, [this](SharedState &) {
+                keepPage();
+                return true;
+            }))
+            finish();
         break;
-    case 1042: { // "&Annuler": back to the store as it opened, deletions included
-        state_.Mem_Tournois.resize(std::max(state_.Mem_Tournois.size(), std::size_t(saved_count_)));
-        std::copy(state_.Mem_Buffer.tournaments.begin(), state_.Mem_Buffer.tournaments.end(),
-                  state_.Mem_Tournois.begin());
-        state_.Current_Profile.tournament_count = saved_count_;
-        save();
-        finish();
+    case 1042: // "&Annuler": back to the store as it opened, deletions included
+        cancel();
         break;
-    }
     case 1038:
         deleteTournament();
         break;
@@ -122,13 +123,29 @@ void TournamentModifyDialog::onCommand(int id, int code) {
     }
 }
 
+void TournamentModifyDialog::cancel() {
+    const auto restore = [this](SharedState &s) {
+        s.Mem_Tournois.resize(std::max(s.Mem_Tournois.size(), std::size_t(saved_count_)));
+        std::copy(s.Mem_Buffer.tournaments.begin(), s.Mem_Buffer.tournaments.end(), s.Mem_Tournois.begin());
+        s.Current_Profile.tournament_count = saved_count_;
+        return true;
+    };
+    // While nothing was saved since the opening the file still holds the backup.
+    if (!file_changed_)
+        restore(state_);
+    else if (!SavePlayerChange(state_, platform_, restore))
+        return; // reported: the user may try again
+    finish();
+}
+
 void TournamentModifyDialog::deleteTournament() {
     if (!platform_.askYesNo("Suppression de cet onglet ???", "Confirmation de suppression",
                             Icon::Exclamation))
         return;
-    if (!DeleteTournament(state_, current_))
-        return;
-    save();
+    if (!SavePlayerChange(state_, platform_,
+                          [this](SharedState &s) { return DeleteTournament(s, current_); }))
+        return; // reported; the tournament is still there
+    file_changed_ = true;
     // Regrouping renumbers the tournaments: the season is found again by its name.
     const std::vector<Tournament_Group> groups = GroupTournaments(state_);
     const int g = TournamentGroupNamed(groups, group_name_);

@@ -34,8 +34,8 @@ class TournamentModifyDialog final : public TemplateDialog {
     void keepPage();
     void deleteTournament();
     void showGroupTabs();
+    void cancel();
     void finish();
-    void save();
 
     SharedState &state_;
     Platform &platform_;
@@ -44,6 +44,7 @@ class TournamentModifyDialog final : public TemplateDialog {
     TabbedPages *tabs_;
     int current_ = -1;
     int saved_count_ = 0;
+    bool file_changed_ = false; // a deletion was saved since the opening
 };
 
 } // namespace zel

@@ -2,10 +2,10 @@
 #include "tournaments/tournament_page.h"
 
 #include "days/classement_scale.h"
-#include "text/fixed_text.h"
 #include "platform/template_dialog.h"
 #include "resources/templates/tournament_table_template.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <QLabel>
@@ -86,11 +86,6 @@ void ReadTournamentPage(const TemplateForm &form, const SharedState &state, Tour
     for (int i = 0; i < n + 3; ++i)
         sheet.columns[i] = {form.number(Victory_Cell_Ids[i]), form.number(Defeat_Cell_Ids[i])};
     sheet.columns[n + 3] = {form.number(Victory_Cell_Ids[kNcCell]), form.number(Defeat_Cell_Ids[kNcCell])};
-
-    SetFieldText(sheet.season, TournamentSeason(sheet.year, sheet.month));
-    SetFieldText(sheet.classement, OwnClassement(state));
-    // Always the own classement's worth, whatever 107 shows while the user looks.
-    sheet.points = StoredTournamentPoints(EstimateTournament(state, OwnClassement(state), sheet));
 }
 
 int FillClassementChoice(TemplateForm &form, const SharedState &state) {

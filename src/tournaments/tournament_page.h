@@ -17,10 +17,9 @@ struct SharedState;
 void PrepareTournamentForm(TemplateForm &form);
 
 // Name, date and the counts of the player's columns (1T .. the lowest
-// classement, then "NC" from the last cells); the season from the date, the
-// player's own classement, and the points that date and counts are worth for
-// that classement. Columns the player's scale does not use and the bytes the
-// form does not show keep what `sheet` held.
+// classement, then "NC" from the last cells), as shown. Columns the player's
+// scale does not use and the fields the form does not show (season, classement,
+// points: see StampTournament) keep what `sheet` held.
 void ReadTournamentPage(const TemplateForm &form, const SharedState &state, Tournament_Sheet &sheet);
 
 // Shows `sheet` on a page: its name, date and used columns (the "NC" column in

@@ -1,7 +1,9 @@
 // The tournament store: appending, replacing and deleting tournaments in memory.
 #include "tournaments/tournament_store.h"
 
+#include "days/classement_scale.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <algorithm>
@@ -23,11 +25,10 @@ bool AppendTournament(SharedState &state, const Tournament_Sheet &sheet,
     return true;
 }
 
-bool ReplaceTournament(SharedState &state, int index, const Tournament_Sheet &sheet) {
-    if (index < 0 || index >= UsedTournamentCount(state))
-        return false;
-    state.Mem_Tournois[index] = sheet;
-    return true;
+void StampTournament(const SharedState &state, Tournament_Sheet &sheet) {
+    SetFieldText(sheet.season, TournamentSeason(sheet.year, sheet.month));
+    SetFieldText(sheet.classement, OwnClassement(state));
+    sheet.points = StoredTournamentPoints(EstimateTournament(state, OwnClassement(state), sheet));
 }
 
 bool DeleteTournament(SharedState &state, int index) {

@@ -15,8 +15,10 @@ struct SharedState;
 bool AppendTournament(SharedState &state, const Tournament_Sheet &sheet,
                       const std::function<bool(const SharedState &)> &fits);
 
-// False when index is not below the tournament count.
-bool ReplaceTournament(SharedState &state, int index, const Tournament_Sheet &sheet);
+// What a tournament keeps of the moment it is stored or changed: the season of
+// its date, the player's own classement, and the points its counts are worth
+// for that classement (whatever classement the estimation list shows).
+void StampTournament(const SharedState &state, Tournament_Sheet &sheet);
 
 // Moves every later tournament one place down and lowers the count.
 bool DeleteTournament(SharedState &state, int index);

@@ -276,38 +276,18 @@ TEST_F(DayDialogs, validerRightAfterTypingStoresThePointsOfTheLastScore) {
     EXPECT_EQ(state.Mem_Days[0].singles[0].points, 4);
 }
 
-TEST_F(DayDialogs, aRefusedOrFailedValiderKeepsTheDialogOpenAndTheDayAsTyped) {
-    const std::string good_dir = state.User_Dir;
-    state.User_Dir = good_dir + "missing/";
-    DayEntryDialog d(state, platform);
-    FillOneSingleDay(d);
-    d.click(kValider);
-    EXPECT_NE(d.result(), kDayStored);
-    EXPECT_FALSE(platform.messages.empty());
-    EXPECT_EQ(state.dayCount(), 1); // kept in memory
-    // Once the directory is back, "Valider" stores that same day, not a second one.
-    state.User_Dir = good_dir;
-    d.setText(1049, "Martin");
-    d.click(kValider);
-    EXPECT_EQ(d.result(), kDayStored);
-    EXPECT_EQ(reload().days.size(), 1u);
-    // "Annuler" after a failed save keeps nothing.
-    state.User_Dir = good_dir + "missing/";
-    DayEntryDialog cancelled(state, platform);
-    FillOneSingleDay(cancelled);
-    cancelled.click(kValider);
-    cancelled.click(kAnnuler);
-    EXPECT_EQ(state.dayCount(), 1);
-    // A day that would no longer fit the player file is refused before anything changes.
+TEST_F(DayDialogs, aDayTheFileCannotTakeIsRefusedBeforeAnythingChanges) {
     state.Mem_Days.resize(742);
     state.Current_Profile.day_count = 742;
-    const std::size_t messages = platform.messages.size();
     DayEntryDialog full(state, platform);
+    full.show();
     FillOneSingleDay(full);
     full.click(kValider);
-    EXPECT_NE(full.result(), kDayStored);
+    EXPECT_TRUE(full.isVisible());
     EXPECT_EQ(state.dayCount(), 742);
-    EXPECT_EQ(platform.messages.size(), messages + 1);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "Le fichier du joueur est plein : cette journée ne peut pas être enregistrée.");
 }
 
 // ---------------------------------------------------------------------------------------
@@ -467,7 +447,7 @@ TEST_F(DayDialogs, validerKeepsEveryVisitedPageWithFreshPointsAndUnplayedRowsAsS
     const PlayerData data = reload();
     const Day_Sheet &after = data.days.at(0);
     EXPECT_EQ(FieldText(after.opponent_club), "Autre club");
-    EXPECT_EQ(FieldText(after.season), "Championnat 2000 - 2001"); // cut to 23 characters
+    EXPECT_EQ(FieldText(after.season), "Championnat 2000 - 2001 bis"); // whole, as shown
     EXPECT_EQ(std::memcmp(&after.singles[2], &first.singles[2], sizeof(Single_Slot)), 0);
     EXPECT_EQ(std::memcmp(&after.double_match, &first.double_match, sizeof(Double_Block)), 0);
     EXPECT_EQ(data.days.at(1).singles[0].opponent_scores[1], 19u);
@@ -519,6 +499,24 @@ TEST_F(DayDialogs, plusOnThePageMovesTheDayToTheNextSeason) {
         [](ChampionshipListDialog &d) { EXPECT_EQ(d.list().textAt(1, 0), "2000 - 2001"); });
     RunModifyDay(context);
     EXPECT_EQ(FieldText(reload().days.at(0).season), "Championnat 2000 - 2001");
+}
+
+// A season name holds two years of four digits: a longer one is shown whole
+// and refused, and "+" / "-" never leave the years a name can hold.
+TEST_F(DayDialogs, aSeasonYearIsReadWholeRefusedWhenTooLongAndKeptInRangeByTheButtons) {
+    AddDay(state, Day("Championnat 20011 - 20012", 1, 4));
+    ModifyDaysDialog m(state, platform, GroupDays(state)[0]);
+    EXPECT_EQ(m.pageSeason(), 20011);
+    m.click(kValider);
+    EXPECT_EQ(LastMark(*m.page(), kSeasonStatic), kMarkRed);
+    EXPECT_EQ(m.result(), 0);
+    m.page()->click(kSeasonPlus); // already past the last season: stays
+    EXPECT_EQ(m.page()->text(kSeasonStatic), "Championnat 20011 - 20012");
+    m.page()->click(kSeasonMinus);
+    EXPECT_EQ(m.page()->text(kSeasonStatic), "Championnat 9998 - 9999");
+    m.click(kValider);
+    EXPECT_EQ(m.result(), 1);
+    EXPECT_EQ(FieldText(reload().days.at(0).season), "Championnat 9998 - 9999");
 }
 
 TEST_F(DayDialogs, theBackupHoldsEveryDay) {

@@ -29,7 +29,7 @@ TEST(DayStore, appendObeysTheCapacityCheckAndOverwritesStaleRecords) {
     EXPECT_EQ(std::memcmp(&state.Mem_Days[1], &state.Day_Work_Record, sizeof(Day_Sheet)), 0);
 }
 
-TEST(DayStore, deleteMovesLaterDaysDownAndReplaceStaysInRange) {
+TEST(DayStore, deleteMovesLaterDaysDownAndStaysInRange) {
     SharedState state = MakePlayer(7, "30");
     for (const char *season : {"Championnat 1 - 2", "Championnat 2 - 3", "Championnat 3 - 4"})
         AddDay(state, MakeDay(season, "30", {}));
@@ -38,9 +38,6 @@ TEST(DayStore, deleteMovesLaterDaysDownAndReplaceStaysInRange) {
     EXPECT_STREQ(state.Mem_Days[1].season, "Championnat 3 - 4");
     EXPECT_FALSE(DeleteDay(state, 2));
     EXPECT_FALSE(DeleteDay(state, -1));
-    EXPECT_TRUE(ReplaceDay(state, 1, MakeDay("Championnat 9 - 10", "30", {})));
-    EXPECT_STREQ(state.Mem_Days[1].season, "Championnat 9 - 10");
-    EXPECT_FALSE(ReplaceDay(state, 2, MakeDay("x", "30", {})));
 }
 
 TEST(GroupDays, sortsSeasonsEnteredOutOfOrderAndTotalsPlayedSinglesOnly) {

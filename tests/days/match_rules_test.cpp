@@ -26,6 +26,25 @@ TEST(SeasonName, namesAndBoundariesOfTheEntryFormAndThePointsUpdate) {
     }
 }
 
+TEST(SeasonYear, isReadWholeAndStepsStayWithinFourDigitYears) {
+    const struct {
+        const char *name;
+        int32_t year;
+    } names[] = {{"Championnat 2000 - 2001", 2000},
+                 {"Championnat 20011 - 20012", 20011}, // not the 2001 of its first four digits
+                 {"Championnat 99999999999 - 0", INT32_MAX},
+                 {"Championnat -", 0}};
+    for (const auto &n : names)
+        EXPECT_EQ(SeasonFirstYear(n.name), n.year) << n.name;
+    const struct {
+        int32_t from;
+        int step, to;
+    } steps[] = {{2000, 1, 2001},   {2000, -1, 1999},  {9998, 1, 9998}, {1000, -1, 1000},
+                 {20011, -1, 9998}, {20011, 1, 20011}, {0, 1, 1000},    {0, -1, 0}};
+    for (const auto &s : steps)
+        EXPECT_EQ(StepSeasonYear(s.from, s.step), s.to) << s.from << " " << s.step;
+}
+
 TEST(CheckSet, acceptsOnlyFinishedSets) {
     const struct {
         uint32_t player, opponent;
