@@ -2,13 +2,15 @@
 # Set-up, build, run and test of Zel Manager on Debian 12 (run as root, or with sudo available).
 #   scripts/zel.sh run    install what is missing, build, start the program
 #   scripts/zel.sh test   install what is missing, build, run every test
+#   scripts/zel.sh package  install what is missing, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 top=$(pwd)
 
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev zlib1g-dev xvfb xauth xdotool imagemagick poppler-utils
-          fonts-dejavu-core dbus at-spi2-core python3-pyatspi desktop-file-utils clang libclang-rt-14-dev)
+          fonts-dejavu-core dbus at-spi2-core python3-pyatspi desktop-file-utils clang libclang-rt-14-dev
+          libmd4c-dev libmd4c-html0-dev dpkg-dev file lintian appstream man-db)
 
 install_missing() {
     local missing=()
@@ -23,8 +25,10 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Built for /usr, where the Debian package installs: the addresses the program,
+# the manual pages and the metainfo name are those of the installed files.
 build() {
-    cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
     cmake --build "$top/build"
 }
 
@@ -41,8 +45,13 @@ test)
     build
     ctest --test-dir "$top/build" --output-on-failure -j "$(nproc)"
     ;;
+package)
+    install_missing
+    build
+    (cd "$top/build" && cpack -G DEB)
+    ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|package" >&2
     exit 2
     ;;
 esac

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "resources/dialog_template.h"
+#include "zel_homepage.h"
 
 namespace zel {
 
@@ -34,13 +35,15 @@ inline const DialogTemplate kAutoPassTemplate{"AUTOPASS",
 
 // The picture frame has no id of its own in the box; this one is ours.
 inline constexpr int kAboutPictureId = 1201;
-inline constexpr const char *kMakerSite = "https://zel-manager.example.org";
+// The home page and contact come from the build (ZEL_HOMEPAGE and ZEL_CONTACT,
+// packaging/homepage.cmake): by default the README installed with the program.
+inline constexpr const char *kMakerSite = ZEL_HOMEPAGE_URL;
 
 inline const DialogTemplate kAboutTemplate{
     "AboutBox",
     "Au sujet de ...",
     238,
-    112,
+    132,
     kDialogNoCloseBox,
     {
         {kAboutPictureId, Kind::Picture, "", 0, 0, 90, 84, kBlackFrame},
@@ -48,11 +51,11 @@ inline const DialogTemplate kAboutTemplate{
         {kNoId, Kind::Static,
          "Le carnet de saison du joueur : journées de championnat, tournois et statistiques. "
          "Logiciel libre, distribué sans aucune garantie.",
-         96, 24, 136, 36},
-        {kNoId, Kind::Static, "https://zel-manager.example.org\ncontact@zel-manager.example.org", 96, 64, 136,
-         18, kCentred},
-        {1, Kind::Button, "&OK", 60, 92, 50, 14, kDefaultButton},
-        {2, Kind::Button, "&Site Web", 128, 92, 50, 14},
+         96, 24, 136, 56},
+        // Under the picture, the whole width: the address of the installed README is long.
+        {kNoId, Kind::Static, ZEL_HOMEPAGE_URL "\n" ZEL_CONTACT, 6, 88, 226, 18, kCentred},
+        {1, Kind::Button, "&OK", 60, 112, 50, 14, kDefaultButton},
+        {2, Kind::Button, "&Site Web", 128, 112, 50, 14},
     }};
 
 } // namespace zel
