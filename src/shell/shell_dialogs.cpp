@@ -10,10 +10,14 @@
 #include "shell/command_context.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "zel_homepage.h"
 #include "text/cp1252.h"
 #include "text/fixed_text.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QPixmap>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -117,8 +121,20 @@ void AutoPassDialog::onCommand(int id, int) {
     }
 }
 
-AboutBox::AboutBox(const std::string &picture_path, Platform &platform, QWidget *parent)
-    : TemplateDialog(kAboutTemplate, parent), platform_(platform) {
+std::string HomePage(const std::string &program_dir) {
+    if (*ZEL_HOMEPAGE_WEB)
+        return ZEL_HOMEPAGE_WEB;
+    const QString page = QDir::cleanPath(QString::fromStdString(program_dir) +
+                                         QStringLiteral("/" ZEL_DOC_FROM_PROGRAM "/README.html"));
+    return QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded).toStdString();
+}
+
+AboutBox::AboutBox(const std::string &picture_path, std::string home_page, Platform &platform, QWidget *parent)
+    : TemplateDialog(kAboutTemplate, parent), home_page_(std::move(home_page)), platform_(platform) {
+    QString address = QString::fromStdString(home_page_);
+    if (*ZEL_CONTACT)
+        address += QStringLiteral("\n" ZEL_CONTACT);
+    setText(kAboutAddressId, address);
     // The frame holds the picture at its own size; a missing picture leaves the frame empty.
     const QPixmap picture(QString::fromStdString(picture_path));
     setPicture(kAboutPictureId, picture);
@@ -131,7 +147,7 @@ void AboutBox::onCommand(int id, int) {
     if (id == 1)
         done(1);
     else if (id == 2) // "Site Web", and Escape with it
-        platform_.openUrl(kMakerSite);
+        platform_.openUrl(home_page_);
 }
 
 int RunOptions(CommandContext &c) {
@@ -140,7 +156,8 @@ int RunOptions(CommandContext &c) {
 }
 
 int RunAboutBox(CommandContext &c) {
-    AboutBox d(ResolveStartPath(c.state.Start_Dir, ".\\data\\titre.bmp"), c.platform, c.parent);
+    AboutBox d(ResolveStartPath(c.state.Start_Dir, ".\\data\\titre.bmp"),
+               HomePage(QCoreApplication::applicationDirPath().toStdString()), c.platform, c.parent);
     return c.platform.runModal(d);
 }
 

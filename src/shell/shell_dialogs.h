@@ -52,16 +52,22 @@ class AutoPassDialog final : public TemplateDialog {
     const Player_Profile &expected_;
 };
 
-// AboutBox: "&OK" ends it with 1; "&Site Web" and Escape open the web site.
+// The project's home page (ZEL_HOMEPAGE), by default the README page installed
+// with the program in `program_dir` (the build tree has one at the same place).
+std::string HomePage(const std::string &program_dir);
+
+// AboutBox: "&OK" ends it with 1; "&Site Web" and Escape open `home_page`,
+// which it shows with the contact under it.
 class AboutBox final : public TemplateDialog {
     Q_OBJECT
   public:
-    AboutBox(const std::string &picture_path, Platform &platform, QWidget *parent);
+    AboutBox(const std::string &picture_path, std::string home_page, Platform &platform, QWidget *parent);
 
   protected:
     void onCommand(int id, int code) override;
 
   private:
+    std::string home_page_;
     Platform &platform_;
 };
 

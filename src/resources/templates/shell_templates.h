@@ -2,7 +2,6 @@
 #pragma once
 
 #include "resources/dialog_template.h"
-#include "zel_homepage.h"
 
 namespace zel {
 
@@ -33,11 +32,9 @@ inline const DialogTemplate kAutoPassTemplate{"AUTOPASS",
                                                   {303, Kind::Button, "Annuler", 80, 32, 50, 14},
                                               }};
 
-// The picture frame has no id of its own in the box; this one is ours.
+// The picture frame and the address have no id of their own in the box; these are ours.
 inline constexpr int kAboutPictureId = 1201;
-// The home page and contact come from the build (ZEL_HOMEPAGE and ZEL_CONTACT,
-// packaging/homepage.cmake): by default the README installed with the program.
-inline constexpr const char *kMakerSite = ZEL_HOMEPAGE_URL;
+inline constexpr int kAboutAddressId = 1202;
 
 inline const DialogTemplate kAboutTemplate{
     "AboutBox",
@@ -53,7 +50,7 @@ inline const DialogTemplate kAboutTemplate{
          "Logiciel libre, distribué sans aucune garantie.",
          96, 24, 136, 56},
         // Under the picture, the whole width: the address of the installed README is long.
-        {kNoId, Kind::Static, ZEL_HOMEPAGE_URL "\n" ZEL_CONTACT, 6, 88, 226, 18, kCentred},
+        {kAboutAddressId, Kind::Static, "", 6, 88, 226, 18, kCentred},
         {1, Kind::Button, "&OK", 60, 112, 50, 14, kDefaultButton},
         {2, Kind::Button, "&Site Web", 128, 112, 50, 14},
     }};
