@@ -45,7 +45,8 @@ std::string ResolveStartPath(const std::string &start_dir, std::string_view rela
 
 bool EnsureDirectory(const std::string &path) {
     std::error_code ec;
-    std::filesystem::create_directories(path, ec);
+    if (std::filesystem::create_directories(path, ec))
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all, ec); // the players' files
     return std::filesystem::is_directory(path, ec);
 }
 

@@ -31,6 +31,12 @@ class Platform : public Reporter {
     // Opens a web address in the user's browser. Failures are not reported.
     virtual void openUrl(const std::string &url) = 0;
 
+    // Asks where to save a new file, proposing `proposed` (a full path); a file
+    // already there is replaced only when the user says so. The path chosen,
+    // or "" when the user cancels.
+    virtual std::string askSaveFile(const std::string &caption, const std::string &proposed,
+                                    const std::string &filter) = 0;
+
     virtual const Clock &clock() const = 0;
 
     // Runs `dialog` modally and returns the value it ended with (QDialog::done).

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
@@ -70,6 +71,29 @@ bool QtPlatform::askYesNo(const std::string &text, const std::string &caption, I
     return box.exec() == QMessageBox::Yes;
 }
 
+std::string QtPlatform::askSaveFile(const std::string &caption, const std::string &proposed,
+                                    const std::string &filter) {
+    // Qt's own dialog, whose texts can be set: every word of it in French.
+    QFileDialog dialog(activeOwner(), QString::fromStdString(caption), QString::fromStdString(proposed),
+                       QString::fromStdString(filter));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.selectFile(QString::fromStdString(proposed));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Enregistrer"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("&Annuler"));
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString chosen = dialog.selectedFiles().first();
+        if (!QFileInfo::exists(chosen) ||
+            askYesNo("Le fichier " + chosen.toStdString() + " existe déjà. Le remplacer ?", caption,
+                     Icon::Exclamation))
+            return chosen.toStdString();
+    }
+    return {};
+}
+
 bool QtPlatform::openHelp(const std::string &path, int context) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
@@ -129,6 +153,11 @@ SingleInstanceLock::~SingleInstanceLock() {
 
 bool SingleInstanceLock::acquire() {
     return impl_->lock->tryLock(0);
+}
+
+bool MoveToTrash(const std::string &path) {
+    const QString file = QString::fromStdString(path);
+    return QFile::moveToTrash(file) || QFile::remove(file);
 }
 
 } // namespace zel

@@ -23,6 +23,8 @@ class QtPlatform final : public Platform {
     bool askYesNo(const std::string &text, const std::string &caption, Icon icon) override;
     bool openHelp(const std::string &path, int context) override;
     void openUrl(const std::string &url) override;
+    std::string askSaveFile(const std::string &caption, const std::string &proposed,
+                            const std::string &filter) override;
     const Clock &clock() const override { return clock_; }
     int runModal(QDialog &dialog) override;
 
@@ -33,6 +35,10 @@ class QtPlatform final : public Platform {
     QPointer<QTextBrowser> help_;
     SystemClock clock_;
 };
+
+// Moves a file to the desktop's Trash, from where the file manager can put it
+// back; where there is no Trash, removes it. False when the file is still there.
+bool MoveToTrash(const std::string &path);
 
 // Holds the per-user lock that keeps a second copy of the program from running.
 class SingleInstanceLock {

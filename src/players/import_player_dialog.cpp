@@ -2,6 +2,7 @@
 #include "players/import_player_dialog.h"
 
 #include "platform/platform.h"
+#include "platform/qt_platform.h"
 #include "players/player_import.h"
 #include "resources/templates/user_import_template.h"
 #include "shell/shared_state.h"
@@ -63,6 +64,9 @@ void ImportPlayerDialog::validate() {
     }
     switch (ImportPlayerFile(state_, dir_, chosen_->name, platform_)) {
     case ImportResult::Imported:
+        // Moved rather than copied: the source goes to the Trash. One that stays
+        // is a second copy, never a loss.
+        (void)MoveToTrash(dir_ + "/" + chosen_->name);
         done(1);
         return;
     case ImportResult::SameDirectory:

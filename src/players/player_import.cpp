@@ -1,10 +1,10 @@
 // Importing a player file from another directory into the players' directory.
 #include "players/player_import.h"
 
-#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -98,9 +98,6 @@ ImportResult ImportPlayerFile(const SharedState &state, const std::string &dir, 
         return ImportResult::RegisterFailed;
     if (new_file_name)
         *new_file_name = std::string(FieldText(copy.Current_Profile.file_name));
-
-    std::error_code ec;
-    fs::remove(fs::path(source), ec); // a leftover source is a second copy, never a loss
     return ImportResult::Imported;
 }
 

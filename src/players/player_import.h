@@ -37,11 +37,10 @@ enum class ImportResult {
 };
 
 // Reads dir + "/" + name, saves it under a free name in state.User_Dir and
-// appends that name to User.bib, then deletes the source. Works on its own
-// copy of the player: nothing of `state` changes. The source is deleted only
-// after the copy and its library record are on disk; a source that cannot be
-// deleted then is left where it is. `new_file_name` receives the registered
-// name (Windows-1252) when given.
+// appends that name to User.bib. Works on its own copy of the player: nothing
+// of `state` changes. Once Imported, the copy and its library record are on
+// disk and the caller disposes of the source. `new_file_name` receives the
+// registered name (Windows-1252) when given.
 ImportResult ImportPlayerFile(const SharedState &state, const std::string &dir, const std::string &name,
                               Reporter &r, std::string *new_file_name = nullptr);
 

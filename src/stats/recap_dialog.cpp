@@ -1,11 +1,16 @@
 // RECAPBOX.
 #include "stats/recap_dialog.h"
 
+#include "platform/platform.h"
+
 #include "days/classement_scale.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "resources/templates/recap_template.h"
 #include "shell/shared_state.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
+
+#include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace zel {
 
@@ -29,8 +34,8 @@ QString Label(std::string_view label) {
 
 } // namespace
 
-RecapDialog::RecapDialog(const SharedState &state, QWidget *parent)
-    : TemplateDialog(kRecapTemplate, parent), state_(state) {
+RecapDialog::RecapDialog(const SharedState &state, Platform &platform, QWidget *parent)
+    : TemplateDialog(kRecapTemplate, parent), state_(state), platform_(platform) {
     for (int row = 0; row < 2; ++row)
         for (int k = 0; k < Scale_Size; ++k)
             nameControl(Recap_Cell_Ids[row][k],
@@ -165,11 +170,38 @@ void RecapDialog::onCommand(int id, int code) {
         break;
     case kPrint:
         if (code == kClicked)
-            PrintRecap(page());
+            print();
         break;
     default: // Escape (command 2) included: the recap has no cancel action
         break;
     }
+}
+
+// The default printer; without one, a PDF file where the user says. A page
+// refused is said, never dropped in silence.
+void RecapDialog::print() {
+    const Recap_Page shown = page();
+    QString pdf = qEnvironmentVariable(Print_Pdf_Variable);
+    if (pdf.isEmpty()) {
+        const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+        if (!printer.isNull()) {
+            if (!PrintOnPrinter(shown, printer))
+                platform_.message("L'imprimante " + printer.printerName().toStdString() +
+                                      " a refusé la page.",
+                                  "Zel Manager", Icon::Exclamation);
+            return;
+        }
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        pdf = QString::fromStdString(platform_.askSaveFile(
+            "Enregistrer le récapitulatif en PDF",
+            (documents + "/" + text(kChampionship) + ".pdf").toStdString(), "Documents PDF (*.pdf)"));
+        if (pdf.isEmpty())
+            return; // the user changed his mind
+    }
+    if (!PrintToPdf(shown, pdf))
+        platform_.message("Le fichier " + pdf.toStdString() +
+                              " ne peut pas être écrit : la page n'est pas enregistrée.",
+                          "Zel Manager", Icon::Exclamation);
 }
 
 Recap_Page RecapDialog::page() const {

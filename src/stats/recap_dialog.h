@@ -14,11 +14,12 @@
 namespace zel {
 
 struct SharedState;
+class Platform;
 
 class RecapDialog final : public TemplateDialog {
     Q_OBJECT
   public:
-    explicit RecapDialog(const SharedState &state, QWidget *parent = nullptr);
+    RecapDialog(const SharedState &state, Platform &platform, QWidget *parent = nullptr);
 
     const Stat_Tallies &tallies() const { return tallies_; }
     bool withTournaments() const { return with_tournaments_; } // Recap_With_Tournaments
@@ -38,8 +39,10 @@ class RecapDialog final : public TemplateDialog {
     void showTotals();
     void showEstimation(std::string_view label);
     void move(int index);
+    void print();
 
     const SharedState &state_;
+    Platform &platform_;
     std::vector<Championship_Entry> championships_;
     std::vector<Tournament_Group> groups_;
     int current_ = 0;

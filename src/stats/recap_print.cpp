@@ -3,6 +3,7 @@
 
 #include "days/classement_scale.h"
 
+#include <QFile>
 #include <QFont>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -103,23 +104,24 @@ void PaintRecapPage(QPainter &p, const Recap_Page &page, const QRectF &area) {
     p.restore();
 }
 
-bool PrintRecap(const Recap_Page &page) {
-    const QString pdf = qEnvironmentVariable(Print_Pdf_Variable);
-    if (!pdf.isEmpty()) {
-        QPdfWriter writer(pdf);
-        writer.setTitle(QStringLiteral("Championnat"));
-        writer.setCreator(QStringLiteral("Zel Manager"));
-        writer.setResolution(300);
-        SetA4(writer);
-        return Print(writer, page);
-    }
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return false;
+bool PrintOnPrinter(const Recap_Page &page, const QPrinterInfo &info) {
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Championnat"));
     SetA4(printer);
     return Print(printer, page);
+}
+
+bool PrintToPdf(const Recap_Page &page, const QString &path) {
+    bool printed = false;
+    {
+        QPdfWriter writer(path);
+        writer.setTitle(QStringLiteral("Championnat"));
+        writer.setCreator(QStringLiteral("Zel Manager"));
+        writer.setResolution(300);
+        SetA4(writer);
+        printed = Print(writer, page);
+    }
+    return printed && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 } // namespace zel

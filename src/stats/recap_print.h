@@ -10,6 +10,7 @@
 #include <cstdint>
 
 class QPainter;
+class QPrinterInfo;
 
 namespace zel {
 
@@ -38,12 +39,13 @@ void PaintRecapPage(QPainter &painter, const Recap_Page &page);
 void PaintRecapPage(QPainter &painter, const Recap_Page &page, const QRectF &area);
 
 // Environment variable naming a PDF file that receives the page instead of
-// the default printer.
+// the default printer, without a question (tests and scripts).
 inline constexpr const char *Print_Pdf_Variable = "ZEL_PRINT_PDF";
 
-// One A4 page to the default printer, or to the PDF named by ZEL_PRINT_PDF.
-// Without a printer, or when the document is refused, nothing is printed and
-// nothing is said; the result only tells whether a page went out.
-bool PrintRecap(const Recap_Page &page);
+// One A4 page on `printer`; false when it refused the document.
+bool PrintOnPrinter(const Recap_Page &page, const QPrinterInfo &printer);
+// One A4 page as a PDF file at `path`, its owner's alone; false when the file
+// could not be written.
+bool PrintToPdf(const Recap_Page &page, const QString &path);
 
 } // namespace zel

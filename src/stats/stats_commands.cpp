@@ -9,7 +9,7 @@
 namespace zel {
 
 int RunRecap(CommandContext &context) {
-    RecapDialog dialog(context.state, context.parent);
+    RecapDialog dialog(context.state, context.platform, context.parent);
     return context.platform.runModal(dialog);
 }
 

@@ -37,7 +37,7 @@ AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const u
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = path + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(serial++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
             break;
     }
@@ -47,9 +47,11 @@ AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const u
         return result;
     }
 
+    // Owner-only whatever the umask: the files hold the players' passwords. A
+    // file already stricter than that stays so.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
+    const bool replacing = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    ::fchmod(fd, replacing ? old.st_mode & 0600 : 0600);
 
     auto fail = [&](AtomicWriteStatus status, int error) {
         result.status = status;

@@ -25,7 +25,8 @@ struct AtomicWriteResult {
 
 // Writes `bytes` to a new file beside `path`, flushes it to disk and renames it
 // over `path`. On any failure `path` is as it was and the temporary file is gone.
-// An existing target's permission bits are kept.
+// The file is readable and writable by its owner only (an existing target's
+// bits are kept where they are stricter), whatever the umask.
 [[nodiscard]] AtomicWriteResult WriteFileAtomically(const std::string &path, std::span<const uint8_t> bytes);
 
 // Missing: the file or one of its directories does not exist. NotRegular: a

@@ -130,9 +130,11 @@ check_folder() { # DIR: a complete run-time folder
         [ -f "$dir/$f" ] || fail "$dir/$f not created"
     done
     [ -d "$dir/users" ] || fail "$dir/users not created"
-    # By mode, not by access: root may write anything.
-    [ "$(stat -c %A "$dir/Zel.ini" | cut -c3)" = w ] || fail "$dir/Zel.ini is not writable"
+    # By mode, not by access: root may write anything. The user's alone, whatever the umask.
+    [ "$(stat -c %a "$dir/Zel.ini")" = 600 ] || fail "$dir/Zel.ini is not 0600"
+    [ "$(stat -c %a "$dir" "$dir/users" | sort -u)" = 700 ] || fail "$dir or its users/ is not 0700"
 }
+umask 022
 
 # Shipped files as a system package leaves them: read-only.
 chmod -R a-w "$root/share/zel-manager"
@@ -147,6 +149,7 @@ check_folder "$home_dir"
 
 env -u ZEL_HOME XDG_DATA_HOME="$work/xdg" "$launcher" || true
 check_folder "$work/xdg/zel-manager"
+mkdir -m 755 "$work/custom" # made before the folder was private: tightened
 ZEL_HOME="$work/custom" XDG_DATA_HOME="$work/xdg2" "$launcher" || true
 check_folder "$work/custom"
 [ ! -e "$work/xdg2" ] || fail "ZEL_HOME did not take precedence"

@@ -6,13 +6,13 @@
 #include "players/profile_dialog.h"
 
 #include "days/day_store.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/paths.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage_test_support.h"
 #include "support/fake_platform.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <QApplication>
@@ -47,6 +47,13 @@ struct Env {
         s.Start_Dir = root.path().substr(0, root.path().size() - 1);
         s.User_Dir = ResolveUserDir(s.Start_Dir, kDefaultUserDrive, kDefaultUserPath);
         EnsureDirectory(s.User_Dir);
+        fs::create_directory(root.path() + "share");
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString(root.path() + "share")); // its Trash
+    }
+    // In the desktop's Trash, with what the file manager needs to put it back.
+    bool trashed(const std::string &name) const {
+        return Exists(root.path() + "share/Trash/files/" + name) &&
+               Exists(root.path() + "share/Trash/info/" + name + ".trashinfo");
     }
     std::string user(const std::string &name) const { return s.User_Dir + name; }
     Names library() const {
@@ -297,9 +304,13 @@ TEST(DeletePlayer, NoThenUnlistedThenFirstOfThreeThenTheOnlyOne) {
     EXPECT_EQ(ReadBytes(e.user("User.bib")).size(), 192u);
     EXPECT_EQ(e.library(), (Names{"Bravo.usr", "Charlie.usr"}));
     EXPECT_FALSE(Exists(e.user("Alpha.usr")));
+    EXPECT_TRUE(e.trashed("Alpha.usr"));
 
+    // Where there is no Trash (its folder cannot be made), the file is removed.
     Env one;
     ASSERT_EQ(CreatePlayer(one, {.name = "Seul", .first = "X"}), 300);
+    fs::remove(one.root.path() + "share");
+    test::WriteBytes(one.root.path() + "share", {});
     EXPECT_EQ(DeleteLoaded(one, DeletePlayerDialog::kYes), 1);
     EXPECT_TRUE(fs::is_empty(one.s.User_Dir));
 }
@@ -344,6 +355,7 @@ TEST(ImportDialog, MovesAPlayerFromAnotherDirectory) {
     EXPECT_EQ(RunImportPlayer(e.ctx), 1);
     EXPECT_EQ(fs::current_path().string(), cwd);
     EXPECT_FALSE(Exists(e.elsewhere + "/Transfert.usr"));
+    EXPECT_TRUE(e.trashed("Transfert.usr"));
     EXPECT_EQ(e.library(), (Names{"Dupont.usr"}));
     EXPECT_EQ(e.disk("Dupont.usr").days.size(), 2u);
     EXPECT_EQ(e.s.Player_State, 0);

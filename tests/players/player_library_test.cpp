@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,6 +62,24 @@ struct Fixture {
         ASSERT_TRUE(SavePlayerFile(path(file_utf8), p, {}, {}, quiet));
     }
 };
+
+TEST(PlayerLibrary, aPlayersFilesAreTheOwnersAloneWhateverTheUmask) {
+    const mode_t umask_before = ::umask(022);
+    Fixture f;
+    ASSERT_EQ(f.add("Dupont", "Jean"), "Dupont.usr");
+    const auto mode = [](const std::string &path) {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(f.path("Dupont.usr")), 0600u);
+    EXPECT_EQ(mode(f.lib()), 0600u);
+    // A save keeps a mode stricter still.
+    ::chmod(f.path("Dupont.usr").c_str(), 0400);
+    ASSERT_TRUE(SaveCurrentPlayer(f.s, f.r));
+    EXPECT_EQ(mode(f.path("Dupont.usr")), 0400u);
+    ::umask(umask_before);
+}
 
 TEST(PlayerLibrary, NamingSequence) {
     Fixture f;

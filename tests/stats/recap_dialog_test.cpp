@@ -25,6 +25,8 @@ using test::Season;
 constexpr int kName = 1052, kNext = 1064, kPrevious = 1065, kWith = 1121, kWithout = 1122;
 constexpr int kVictoryTotal = 1111, kDefeatTotal = 1112, kCombo = 107, kEstimation = 1113;
 
+FakePlatform platform; // the desktop of the dialogs that do not print
+
 QString Cell(const RecapDialog &d, int row, std::string_view label) {
     return d.text(Recap_Cell_Ids[row][ClassementIndexOf(label)]);
 }
@@ -48,7 +50,7 @@ SharedState TournamentPlayer() {
 
 TEST(RecapDialog, playerWithTournamentsOnlyOpensOnTheLastSeasonWithTournaments) {
     const SharedState state = TournamentPlayer();
-    RecapDialog d(state);
+    RecapDialog d(state, platform);
     EXPECT_TRUE(d.checked(kWith));
     EXPECT_FALSE(d.checked(kWithout));
     EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
@@ -67,7 +69,7 @@ TEST(RecapDialog, withoutAnyChampionshipPlusMinusAndTheRefreshDoNothing) {
     SharedState state = TournamentPlayer();
     // A closed player's days stay in the store behind a day count of 0.
     state.Mem_Days.push_back(MakeDay(Season, "30", {{"20", 4}, {"25", 3}}));
-    RecapDialog d(state);
+    RecapDialog d(state, platform);
     d.click(kNext);
     d.click(kPrevious);
     EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
@@ -92,7 +94,7 @@ SharedState DayPlayer() {
 
 TEST(RecapDialog, playerWithDaysOnlyShowsTheSameCountsWithAndWithoutTournaments) {
     const SharedState state = DayPlayer();
-    RecapDialog d(state);
+    RecapDialog d(state, platform);
     EXPECT_TRUE(d.checked(kWithout));
     EXPECT_EQ(d.currentChampionship(), 1);
     EXPECT_EQ(d.text(kName), "Championnat 2000 - 2001");
@@ -122,7 +124,7 @@ TEST(RecapDialog, playerWithDaysOnlyShowsTheSameCountsWithAndWithoutTournaments)
 TEST(RecapDialog, plusAndMinusMoveOnlyInsideTheTableAndAddTheSeasonsTournaments) {
     SharedState state = DayPlayer();
     AddTournament(state, "1999 - 2000", {{4, 5, 0}}); // five wins over "15" in the first season
-    RecapDialog d(state);
+    RecapDialog d(state, platform);
     const QStringList last = Cells(d);
     d.click(kNext);
     EXPECT_EQ(d.currentChampionship(), 1);
@@ -162,15 +164,17 @@ TEST(RecapDialog, escapeDoesNotCloseOnlyOkDoes) {
     EXPECT_EQ(platform.dialogs, std::vector<std::string>{"Récapitulatif"});
 }
 
-// The printed page, sent to a PDF and read back as text.
+// The printed page, saved as a PDF where the user says (no printer here) or
+// where ZEL_PRINT_PDF says, read back as text.
 class RecapPrint : public ::testing::Test {
   protected:
     void SetUp() override {
         if (QStandardPaths::findExecutable("pdftotext").isEmpty())
             GTEST_SKIP() << "pdftotext is not installed";
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            GTEST_SKIP() << "a default printer would print for real";
         ASSERT_TRUE(dir_.isValid());
         pdf_ = dir_.filePath("recap.pdf");
-        qputenv(Print_Pdf_Variable, pdf_.toLocal8Bit());
     }
     void TearDown() override { qunsetenv(Print_Pdf_Variable); }
 
@@ -185,27 +189,42 @@ class RecapPrint : public ::testing::Test {
 
     QTemporaryDir dir_;
     QString pdf_;
+    FakePlatform desktop_;
 };
 
-TEST_F(RecapPrint, printsTheTitleThePlayerTheCountsAndTheEstimation) {
+TEST_F(RecapPrint, withoutAPrinterTheUserSavesThePageAsAPdf) {
     SharedState state = MakePlayer(5, "30");
     test::Name(state, "Dupr\xe9", "H\xe9l\xe8ne"); // Windows-1252
     AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"30", 2}, {"30", -2}}));
-    RecapDialog d(state);
+    RecapDialog d(state, desktop_);
+    desktop_.saveAnswers = {pdf_.toStdString()};
     const QString text = printedText(d);
+    EXPECT_EQ(desktop_.saveProposals,
+              std::vector<std::string>{(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                        "/Championnat 2000 - 2001.pdf")
+                                           .toStdString()});
+    EXPECT_EQ(QFileInfo(pdf_).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), 0);
     for (const char *expected : {"Résultat du Championnat 2000 - 2001 sans tournois", "Dupré Hélène",
                                  "Victoire(s) : 2", "Défaite(s) : 1", "Classement 30 : 4 points"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     // The victory row, under "1T 2T 3T 4T 15 20 25 30": over "20" and "30".
     EXPECT_TRUE(text.contains(QRegularExpression("\\n *V +1 +1 *\\n"))) << text.toStdString();
+    // A file that cannot be written is said, not dropped in silence.
+    desktop_.saveAnswers = {"/nonexistent-directory/recap.pdf"};
+    d.click(1038);
+    ASSERT_EQ(desktop_.messages.size(), 1u);
+    EXPECT_EQ(desktop_.messages[0].text, "Le fichier /nonexistent-directory/recap.pdf ne peut pas être écrit "
+                                         ": la page n'est pas enregistrée.");
 }
 
-TEST_F(RecapPrint, printsLargeTotalsAndEstimationsWhole) {
+TEST_F(RecapPrint, zelPrintPdfPrintsLargeTotalsAndEstimationsWholeWithoutAQuestion) {
+    qputenv(Print_Pdf_Variable, pdf_.toLocal8Bit());
     SharedState state = MakePlayer(5, "30");
     test::Name(state, "Martin", "Paul");
     AddTournament(state, "2000 - 2001", {{5, 1000, 0}, {8, 0, 150}});
-    RecapDialog d(state);
+    RecapDialog d(state, desktop_);
     const QString text = printedText(d);
+    EXPECT_TRUE(desktop_.saveProposals.empty());
     for (const char *expected : {"Résultat du Championnat 2000 - 2001 avec tournois", "Victoire(s) : 1000",
                                  "Défaite(s) : 150", "Classement 30 : 3550 points"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
@@ -230,19 +249,6 @@ TEST(RecapPrinting, theWholeTableFitsTheAreaItIsScaledInto) {
     QImage margin(827 - 768, 1169, QImage::Format_RGB32); // nothing in the right margin
     margin.fill(Qt::white);
     EXPECT_TRUE(image.copy(768, 0, margin.width(), margin.height()) == margin);
-}
-
-// No printer, or a PDF that cannot be written: nothing printed and nothing said.
-TEST(RecapPrinting, aRefusedPageIsNotPrinted) {
-    Recap_Page page;
-    page.title = RecapTitle("Championnat 2000 - 2001", false);
-    if (QPrinterInfo::defaultPrinter().isNull()) {
-        qunsetenv(Print_Pdf_Variable);
-        EXPECT_FALSE(PrintRecap(page));
-    }
-    qputenv(Print_Pdf_Variable, "/nonexistent-directory/recap.pdf");
-    EXPECT_FALSE(PrintRecap(page));
-    qunsetenv(Print_Pdf_Variable);
 }
 
 } // namespace

@@ -25,6 +25,15 @@ bool FakePlatform::openHelp(const std::string &path, int context) {
     return helpAvailable;
 }
 
+std::string FakePlatform::askSaveFile(const std::string &, const std::string &proposed, const std::string &) {
+    saveProposals.push_back(proposed);
+    if (saveAnswers.empty())
+        return {};
+    std::string answer = std::move(saveAnswers.front());
+    saveAnswers.pop_front();
+    return answer;
+}
+
 int FakePlatform::runModal(QDialog &dialog) {
     dialogs.push_back(dialog.windowTitle().toStdString());
     dialog.setResult(kLeftOpen);

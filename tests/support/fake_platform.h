@@ -60,6 +60,11 @@ class FakePlatform : public Platform {
     bool askYesNo(const std::string &text, const std::string &caption, Icon icon) override;
     bool openHelp(const std::string &path, int context) override;
     void openUrl(const std::string &url) override { urls.push_back(url); }
+    // Answers askSaveFile in order ("" cancels; none left: cancels) and records what it proposed.
+    std::string askSaveFile(const std::string &caption, const std::string &proposed,
+                            const std::string &filter) override;
+    std::deque<std::string> saveAnswers;
+    std::vector<std::string> saveProposals;
     const Clock &clock() const override { return fixedClock; }
     int runModal(QDialog &dialog) override;
 
