@@ -50,7 +50,6 @@ struct SharedState {
 
     // The labels of the player's championship, weakest first ("NC" first).
     std::vector<std::string> Classement_List;
-    int32_t Classement_Label_Count = 19;
 
     int dayCount() const { return Current_Profile.day_count; }
     int tournamentCount() const { return Current_Profile.tournament_count; }

@@ -7,8 +7,8 @@ namespace zel {
 
 namespace {
 
-// Calls f(value, length) for each stretch of equal bytes, longest first: the
-// pairs are these stretches cut into runs of at most 255.
+// Calls f(value, length) for each maximal stretch of equal bytes, in record
+// order; the pairs are these stretches cut into runs of at most 255.
 template <typename F> void ForEachStretch(std::span<const uint8_t> record, F f) {
     const uint8_t *at = record.data();
     const uint8_t *const end = at + record.size();

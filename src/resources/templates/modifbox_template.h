@@ -5,7 +5,8 @@
 
 namespace zel {
 
-inline const DialogTemplate kModifBoxTemplate{"MODIFBOX", "",           kDayFormW,
-                                              kDayFormH,  kDialogChild, MakeDayFormControls()};
+inline const DialogTemplate kModifBoxTemplate{
+    "MODIFBOX", "", kDayFormW, kDayFormH, kDialogChild, MakeDayFormControls(),
+};
 
 } // namespace zel

@@ -59,7 +59,8 @@ inline std::vector<ControlTemplate> Controls() {
 } // namespace recap_detail
 
 // Caption without system menu: the recap has no cancel action.
-inline const DialogTemplate kRecapTemplate{"RECAPBOX", "Récapitulatif",   418,
-                                           150,        kDialogNoCloseBox, recap_detail::Controls()};
+inline const DialogTemplate kRecapTemplate{
+    "RECAPBOX", "Récapitulatif", 418, 150, kDialogNoCloseBox, recap_detail::Controls(),
+};
 
 } // namespace zel

@@ -21,16 +21,18 @@ inline const DialogTemplate kOptionsTemplate{
         {303, Kind::Button, "Annuler", 135, 28, 50, 14},
     }};
 
-inline const DialogTemplate kAutoPassTemplate{"AUTOPASS",
-                                              "Mot de passe ...",
-                                              150,
-                                              54,
-                                              kDialogModalFrame,
-                                              {
-                                                  {1011, Kind::Edit, "", 10, 10, 130, 12, kPassword},
-                                                  {1, Kind::Button, "OK", 20, 32, 50, 14, kDefaultButton},
-                                                  {303, Kind::Button, "Annuler", 80, 32, 50, 14},
-                                              }};
+inline const DialogTemplate kAutoPassTemplate{
+    "AUTOPASS",
+    "Mot de passe ...",
+    150,
+    54,
+    kDialogModalFrame,
+    {
+        {1011, Kind::Edit, "", 10, 10, 130, 12, kPassword},
+        {1, Kind::Button, "OK", 20, 32, 50, 14, kDefaultButton},
+        {303, Kind::Button, "Annuler", 80, 32, 50, 14},
+    },
+};
 
 // The picture frame and the address have no id of their own in the box; these are ours.
 inline constexpr int kAboutPictureId = 1201;

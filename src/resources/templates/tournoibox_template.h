@@ -33,9 +33,11 @@ inline std::vector<ControlTemplate> TournamentPageControls(bool editable) {
     });
 }
 
-inline const DialogTemplate kTournoiBoxTemplate{"TOURNOIBOX", "",           416,
-                                                110,          kDialogChild, TournamentPageControls(false)};
-inline const DialogTemplate kTournoiModifBoxTemplate{"TOURNOIMODIFBOX",           "", 416, 110, kDialogChild,
-                                                     TournamentPageControls(true)};
+inline const DialogTemplate kTournoiBoxTemplate{
+    "TOURNOIBOX", "", 416, 110, kDialogChild, TournamentPageControls(false),
+};
+inline const DialogTemplate kTournoiModifBoxTemplate{
+    "TOURNOIMODIFBOX", "", 416, 110, kDialogChild, TournamentPageControls(true),
+};
 
 } // namespace zel
