@@ -83,4 +83,10 @@ int32_t PointsForMatch(const SharedState &state, std::string_view opponent, int 
     return PointsForMatch(ScaleLength(state), OwnClassement(state), opponent, code);
 }
 
+std::optional<int32_t> CountedPoints(const Single_Slot &slot) {
+    if (slot.played == 0 || slot.points == Off_Scale_Points)
+        return std::nullopt;
+    return slot.points;
+}
+
 } // namespace zel

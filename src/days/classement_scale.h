@@ -1,8 +1,11 @@
 // The classement scale, the player's own list of labels and the match points rule.
 #pragma once
 
+#include "days/day_sheet.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +40,13 @@ inline constexpr int32_t No_Result_Points = 9;
 // Points of a decided single when the player's own label (or the opponent's) is
 // not on the player's scale: no step difference exists, so there are no points.
 // Far outside -4..4 and distinct from No_Result_Points, so it is never taken for
-// points; the statistics count such a single neither as a victory nor a defeat.
+// points. Only PointsForMatch writes it and only CountedPoints reads it.
 inline constexpr int32_t Off_Scale_Points = 99;
+
+// What a stored single adds to every total, tally and series: its points, or
+// nothing when it was not played or carries Off_Scale_Points (no points exist
+// for it, so it is neither a victory nor a defeat).
+std::optional<int32_t> CountedPoints(const Single_Slot &slot);
 
 // Position 0..22 on the 23-label scale by exact comparison; Off_Scale_Index when absent.
 int ClassementIndexOf(std::string_view label);

@@ -49,7 +49,7 @@ std::vector<int64_t> RunningTotals(const std::vector<int64_t> &values) {
     return totals;
 }
 
-// Calls f(slot) for the counted singles of each day, with the day's position.
+// Calls f(day position, slot, stored points, victory) for the counted singles of each day.
 template <typename F>
 void ForEachCountedSingle(const SharedState &state, const Championship_Entry &entry, F f) {
     const int used = UsedDayCount(state);
@@ -58,11 +58,10 @@ void ForEachCountedSingle(const SharedState &state, const Championship_Entry &en
         if (index < 0 || index >= used)
             continue;
         for (const Single_Slot &slot : state.Mem_Days[index].singles) {
-            if (slot.played == 0)
-                continue;
+            const std::optional<int32_t> points = CountedPoints(slot);
             const Single_Outcome outcome = OutcomeOf(state, slot);
-            if (outcome != Single_Outcome::Uncounted)
-                f(j, slot, outcome == Single_Outcome::Victory);
+            if (points && outcome != Single_Outcome::Uncounted)
+                f(j, slot, *points, outcome == Single_Outcome::Victory);
         }
     }
 }
@@ -105,10 +104,11 @@ Graph2_Series ComputeGraph2(const SharedState &state, const Championship_Entry &
     g.day_values.assign(entry.days.size(), 0);
     const bool own = graph_classement == OwnClassement(state);
     const int n = ScaleLength(state);
-    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &slot, bool victory) {
-        g.day_values[j] +=
-            own ? slot.points : MatchPoints(n, graph_classement, FieldText(slot.classement), victory);
-    });
+    ForEachCountedSingle(
+        state, entry, [&](std::size_t j, const Single_Slot &slot, int32_t points, bool victory) {
+            g.day_values[j] +=
+                own ? points : MatchPoints(n, graph_classement, FieldText(slot.classement), victory);
+        });
     g.running_totals = RunningTotals(g.day_values);
     g.range = 1;
     for (int64_t t : g.running_totals)
@@ -130,7 +130,7 @@ Graph2_Series ComputeGraph2(const SharedState &state, const Championship_Entry &
 Graph3_Series ComputeGraph3(const SharedState &state, const Championship_Entry &entry) {
     Graph3_Series g;
     g.day_values.assign(entry.days.size(), 0);
-    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &, bool victory) {
+    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &, int32_t, bool victory) {
         if (victory)
             ++g.day_values[j];
     });

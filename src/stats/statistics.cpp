@@ -43,11 +43,12 @@ void CountChampionship(const SharedState &state, const Championship_Entry &entry
             const int k = ClassementIndexOf(FieldText(slot.classement));
             if (k == Off_Scale_Index)
                 continue;
-            if (slot.points > 0 && slot.points != Off_Scale_Points)
+            const std::optional<int32_t> points = CountedPoints(slot);
+            if (points && *points > 0)
                 ++tallies.Stat_Victoires[k];
-            else if (slot.points < 0)
+            else if (points && *points < 0)
                 ++tallies.Stat_Defaites[k];
-            else if (slot.points == 0 && own != Off_Scale_Index) {
+            else if (points && own != Off_Scale_Index) {
                 if (k > own)
                     ++tallies.Stat_Victoires[k];
                 else if (k < own)
@@ -98,7 +99,7 @@ bool IsVictory(const SharedState &state, const Single_Slot &slot) {
 }
 
 Single_Outcome OutcomeOf(const SharedState &state, const Single_Slot &slot) {
-    if (slot.points == Off_Scale_Points || ClassementIndexOf(FieldText(slot.classement)) == Off_Scale_Index)
+    if (!CountedPoints(slot) || ClassementIndexOf(FieldText(slot.classement)) == Off_Scale_Index)
         return Single_Outcome::Uncounted;
     return IsVictory(state, slot) ? Single_Outcome::Victory : Single_Outcome::Defeat;
 }

@@ -30,7 +30,8 @@ inline constexpr int No_Group = 1638;
 // label is off the 23-label scale has no column and is skipped. A single with
 // 0 points is a victory when its opponent stands lower on the scale than the
 // classement stored in its day, a defeat when higher, neither when equal (or
-// when that classement is off the scale); Off_Scale_Points is neither.
+// when that classement is off the scale); a single CountedPoints gives nothing
+// for is neither.
 // Stat_Matchs counts every single that has a column.
 void CountChampionship(const SharedState &state, const Championship_Entry &entry, Stat_Tallies &tallies);
 
@@ -51,7 +52,8 @@ int FindTournamentGroup(const std::vector<Tournament_Group> &groups, std::string
 bool IsVictory(const SharedState &state, const Single_Slot &slot);
 
 // How the details and graphs count a played single: off-scale opponents and
-// Off_Scale_Points are counted nowhere, everything else by IsVictory.
+// singles CountedPoints gives nothing for are counted nowhere, everything
+// else by IsVictory.
 enum class Single_Outcome { Victory, Defeat, Uncounted };
 Single_Outcome OutcomeOf(const SharedState &state, const Single_Slot &slot);
 
