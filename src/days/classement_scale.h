@@ -73,6 +73,11 @@ bool IsScaleLabel(const SharedState &state, std::string_view label);
 // The player's own label as the profile holds it ("100" fills its 3 bytes).
 std::string_view OwnClassement(const SharedState &state);
 
+// The match points rule on a difference of d steps, positive when the opponent
+// stands higher: a victory is worth 2 + d, from 0 to 4; a defeat costs 2 - d,
+// from 2 up to 4, and nothing against a stronger opponent.
+int32_t PointsForSteps(int d, bool victory);
+
 // The match points rule for one single, steps counted on the Extended_Scale:
 // No_Result_Points for code 0; Off_Scale_Points when either label is off the
 // player's Extended_Scale; otherwise 0..4 for a victory, -4..0 for a defeat.

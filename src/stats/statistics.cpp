@@ -117,10 +117,8 @@ int MatchPoints(int n, std::string_view own, std::string_view opponent, bool vic
     n = ClampScaleLength(n);
     if (ClassementIndexOf(own) == Off_Scale_Index || ClassementIndexOf(opponent) == Off_Scale_Index)
         return 0;
-    const int d = EffectiveIndex(n, own) - EffectiveIndex(n, opponent); // positive: opponent stronger
-    if (victory)
-        return std::clamp(d + 2, 0, 4);
-    return d >= 1 ? 0 : std::max(d - 2, -4);
+    // A lower index is a stronger classement.
+    return PointsForSteps(EffectiveIndex(n, own) - EffectiveIndex(n, opponent), victory);
 }
 
 int MatchPoints(const SharedState &state, std::string_view own, std::string_view opponent, bool victory) {
