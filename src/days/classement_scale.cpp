@@ -37,6 +37,10 @@ void BuildClassementList(SharedState &state) {
     state.Classement_List = BuildClassementList(ScaleLength(state));
 }
 
+std::vector<std::string> PlayerClassementList(const SharedState &state) {
+    return state.Classement_List.empty() ? BuildClassementList(ScaleLength(state)) : state.Classement_List;
+}
+
 std::vector<std::string> Extended_Scale(int n) {
     std::vector<std::string> scale = BuildClassementList(n);
     scale.insert(scale.end(), Top_Labels.begin(), Top_Labels.end());

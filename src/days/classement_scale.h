@@ -60,6 +60,9 @@ int ClampScaleLength(int32_t n);
 std::vector<std::string> BuildClassementList(int n);
 // Rebuilds state.Classement_List from the profile's scale length.
 void BuildClassementList(SharedState &state);
+// state.Classement_List, or the list of the profile's scale length while
+// nothing has built it yet.
+std::vector<std::string> PlayerClassementList(const SharedState &state);
 
 // The player's list followed by the four Top_Labels: N + 4 labels, weakest first.
 std::vector<std::string> Extended_Scale(int n);

@@ -77,9 +77,7 @@ GraphsDialog::GraphsDialog(SharedState &state, QWidget *parent)
         setTextCp1252(kChampionship, championships_[current_].name);
 
     setChecked(kGraph1, true);
-    const std::vector<std::string> list =
-        state_.Classement_List.empty() ? BuildClassementList(ScaleLength(state_)) : state_.Classement_List;
-    for (const std::string &label : list)
+    for (const std::string &label : PlayerClassementList(state_))
         addItem(kClassement, QString::fromStdString(label));
     graph_classement_ = std::string(OwnClassement(state_));
     const int own = findItem(kClassement, QString::fromStdString(graph_classement_));
