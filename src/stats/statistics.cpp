@@ -30,30 +30,38 @@ int64_t SatMul(int64_t a, int64_t factor) {
 
 } // namespace
 
+Recap_Result RecapResult(const Day_Sheet &day, const Single_Slot &slot) {
+    if (slot.played == 0)
+        return Recap_Result::Uncounted;
+    const int k = ClassementIndexOf(FieldText(slot.classement));
+    if (k == Off_Scale_Index)
+        return Recap_Result::Uncounted;
+    const std::optional<int32_t> points = CountedPoints(slot);
+    if (!points)
+        return Recap_Result::Undecided;
+    if (*points != 0)
+        return *points > 0 ? Recap_Result::Victory : Recap_Result::Defeat;
+    const int own = ClassementIndexOf(FieldText(day.classement));
+    if (own == Off_Scale_Index || k == own)
+        return Recap_Result::Undecided;
+    return k > own ? Recap_Result::Victory : Recap_Result::Defeat;
+}
+
 void CountChampionship(const SharedState &state, const Championship_Entry &entry, Stat_Tallies &tallies) {
     const int used = UsedDayCount(state);
     for (int32_t index : entry.days) {
         if (index < 0 || index >= used)
             continue;
         const Day_Sheet &day = state.Mem_Days[index];
-        const int own = ClassementIndexOf(FieldText(day.classement));
         for (const Single_Slot &slot : day.singles) {
-            if (slot.played == 0)
+            const Recap_Result result = RecapResult(day, slot);
+            if (result == Recap_Result::Uncounted)
                 continue;
             const int k = ClassementIndexOf(FieldText(slot.classement));
-            if (k == Off_Scale_Index)
-                continue;
-            const std::optional<int32_t> points = CountedPoints(slot);
-            if (points && *points > 0)
+            if (result == Recap_Result::Victory)
                 ++tallies.Stat_Victoires[k];
-            else if (points && *points < 0)
+            else if (result == Recap_Result::Defeat)
                 ++tallies.Stat_Defaites[k];
-            else if (points && own != Off_Scale_Index) {
-                if (k > own)
-                    ++tallies.Stat_Victoires[k];
-                else if (k < own)
-                    ++tallies.Stat_Defaites[k];
-            }
             ++tallies.Stat_Matchs[k];
         }
     }
