@@ -5,6 +5,7 @@
 #include "days/day_store.h"
 #include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "stats/history.h"
 #include "stats/statistics.h"
 
 #include <algorithm>
@@ -31,13 +32,13 @@ Rows FitRows(int64_t range, int height) {
     return {unit, rows, height / rows};
 }
 
-Day_Axis MakeDayAxis(std::size_t days) {
+// Labels are label_width pixels wide, with a gap of 2.
+Day_Axis MakeDayAxis(std::size_t days, int label_width = 20) {
     Day_Axis axis;
     axis.positions = static_cast<int>(std::max<std::size_t>(days, 14));
     if (axis.positions > 14)
         axis.dx = std::max(1, 43 * 13 / (axis.positions - 1));
-    // Day labels are 20 pixels wide.
-    axis.label_every = static_cast<int>(CeilDiv(22, axis.dx));
+    axis.label_every = static_cast<int>(CeilDiv(label_width + 2, axis.dx));
     return axis;
 }
 
@@ -150,6 +151,36 @@ Graph3_Series ComputeGraph3(const SharedState &state, const Championship_Entry &
         g.value_ticks.push_back({v, y(v)});
     for (std::size_t j = 0; j < g.running_totals.size(); ++j)
         g.curve.push_back({g.axis.x(static_cast<int>(j)), y(g.running_totals[j])});
+    return g;
+}
+
+Seasons_Series ComputeSeasonsGraph(const std::vector<Season_Row> &seasons) {
+    Seasons_Series g;
+    g.axis = MakeDayAxis(seasons.size(), 28); // four digits
+    g.grid = {66, g.axis.dx, g.axis.positions, 16, 50, 30, 10};
+    for (int v = 0; v <= 100; v += 10)
+        g.percent_ticks.push_back({v, 350 - 3 * v});
+
+    int64_t low = 0, high = 0;
+    for (const Season_Row &s : seasons) {
+        low = std::min(low, s.points);
+        high = std::max(high, s.points);
+    }
+    g.points_step = CeilDiv(std::max<int64_t>(high - low, 1), 10);
+    const int64_t bottom = -CeilDiv(-low, g.points_step) * g.points_step;
+    const int rows = static_cast<int>(std::max<int64_t>(CeilDiv(high - bottom, g.points_step), 1));
+    const int row_height = 300 / rows;
+    for (int r = 0; r <= rows; ++r)
+        g.points_ticks.push_back({bottom + r * g.points_step, 350 - r * row_height});
+
+    for (std::size_t j = 0; j < seasons.size(); ++j) {
+        const std::string_view years = SeasonYears(seasons[j].name);
+        g.labels.emplace_back(years.substr(0, years.find(' ')));
+        const int x = g.axis.x(static_cast<int>(j));
+        g.percent_curve.push_back({x, 350 - 3 * seasons[j].percentage});
+        g.points_curve.push_back(
+            {x, 350 - static_cast<int>((seasons[j].points - bottom) * row_height / g.points_step)});
+    }
     return g;
 }
 
