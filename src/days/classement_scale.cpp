@@ -37,6 +37,10 @@ void BuildClassementList(SharedState &state) {
     state.Classement_List = BuildClassementList(ScaleLength(state));
 }
 
+std::vector<std::string> PlayerClassementList(const SharedState &state) {
+    return state.Classement_List.empty() ? BuildClassementList(ScaleLength(state)) : state.Classement_List;
+}
+
 std::vector<std::string> Extended_Scale(int n) {
     std::vector<std::string> scale = BuildClassementList(n);
     scale.insert(scale.end(), Top_Labels.begin(), Top_Labels.end());
@@ -65,6 +69,12 @@ std::string_view OwnClassement(const SharedState &state) {
     return FieldText(state.Current_Profile.classement);
 }
 
+int32_t PointsForSteps(int d, bool victory) {
+    if (victory)
+        return std::clamp(d + 2, 0, 4);
+    return d >= 1 ? 0 : std::max(d - 2, -4);
+}
+
 int32_t PointsForMatch(int n, std::string_view own, std::string_view opponent, int code) {
     if (code == Result_None)
         return No_Result_Points;
@@ -72,15 +82,18 @@ int32_t PointsForMatch(int n, std::string_view own, std::string_view opponent, i
     const int m = ExtendedPosition(n, own);
     if (o < 0 || m < 0)
         return Off_Scale_Points;
-    const int d = o - m; // positive when the opponent is stronger
-    if (code == Result_Victory)
-        return std::clamp(d + 2, 0, 4);
     // Any other code counts as a defeat, as the entry form never makes one.
-    return d >= 1 ? 0 : std::max(d - 2, -4);
+    return PointsForSteps(o - m, code == Result_Victory);
 }
 
 int32_t PointsForMatch(const SharedState &state, std::string_view opponent, int code) {
     return PointsForMatch(ScaleLength(state), OwnClassement(state), opponent, code);
+}
+
+std::optional<int32_t> CountedPoints(const Single_Slot &slot) {
+    if (slot.played == 0 || slot.points == Off_Scale_Points)
+        return std::nullopt;
+    return slot.points;
 }
 
 } // namespace zel

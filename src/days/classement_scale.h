@@ -1,8 +1,11 @@
 // The classement scale, the player's own list of labels and the match points rule.
 #pragma once
 
+#include "days/day_sheet.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +40,13 @@ inline constexpr int32_t No_Result_Points = 9;
 // Points of a decided single when the player's own label (or the opponent's) is
 // not on the player's scale: no step difference exists, so there are no points.
 // Far outside -4..4 and distinct from No_Result_Points, so it is never taken for
-// points; the statistics count such a single neither as a victory nor a defeat.
+// points. Only PointsForMatch writes it and only CountedPoints reads it.
 inline constexpr int32_t Off_Scale_Points = 99;
+
+// What a stored single adds to every total, tally and series: its points, or
+// nothing when it was not played or carries Off_Scale_Points (no points exist
+// for it, so it is neither a victory nor a defeat).
+std::optional<int32_t> CountedPoints(const Single_Slot &slot);
 
 // Position 0..22 on the 23-label scale by exact comparison; Off_Scale_Index when absent.
 int ClassementIndexOf(std::string_view label);
@@ -52,6 +60,9 @@ int ClampScaleLength(int32_t n);
 std::vector<std::string> BuildClassementList(int n);
 // Rebuilds state.Classement_List from the profile's scale length.
 void BuildClassementList(SharedState &state);
+// state.Classement_List, or the list of the profile's scale length while
+// nothing has built it yet.
+std::vector<std::string> PlayerClassementList(const SharedState &state);
 
 // The player's list followed by the four Top_Labels: N + 4 labels, weakest first.
 std::vector<std::string> Extended_Scale(int n);
@@ -64,6 +75,11 @@ bool IsScaleLabel(const SharedState &state, std::string_view label);
 
 // The player's own label as the profile holds it ("100" fills its 3 bytes).
 std::string_view OwnClassement(const SharedState &state);
+
+// The match points rule on a difference of d steps, positive when the opponent
+// stands higher: a victory is worth 2 + d, from 0 to 4; a defeat costs 2 - d,
+// from 2 up to 4, and nothing against a stronger opponent.
+int32_t PointsForSteps(int d, bool victory);
 
 // The match points rule for one single, steps counted on the Extended_Scale:
 // No_Result_Points for code 0; Off_Scale_Points when either label is off the

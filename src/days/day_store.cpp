@@ -64,8 +64,8 @@ std::vector<Championship_Entry> GroupDays(const SharedState &state) {
         entry.classement = FieldText(day.classement);
         entry.days.push_back(k);
         for (const Single_Slot &slot : day.singles)
-            if (slot.played != 0 && slot.points != Off_Scale_Points)
-                entry.total_points += slot.points;
+            if (const std::optional<int32_t> points = CountedPoints(slot))
+                entry.total_points += *points;
     }
     SortChampionships(table);
     return table;
@@ -107,9 +107,11 @@ bool UpdateSeasonPoints(SharedState &state, const Clock &clock) {
         for (Single_Slot &slot : day.singles) {
             if (slot.played == 0)
                 continue;
-            const int32_t points = PointsForMatch(n, own, FieldText(slot.classement), UpdateResultCode(slot));
-            if (points != Off_Scale_Points)
-                slot.points = points;
+            Single_Slot updated = slot;
+            updated.points = PointsForMatch(n, own, FieldText(updated.classement), UpdateResultCode(slot));
+            // No points exist off the new scale: the single keeps the ones it had.
+            if (CountedPoints(updated))
+                slot = updated;
         }
         SetFieldText(day.classement, own);
     }

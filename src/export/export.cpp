@@ -9,6 +9,7 @@
 #include "shell/shared_state.h"
 #include "stats/details.h"
 #include "stats/graph_series.h"
+#include "stats/history.h"
 #include "stats/statistics.h"
 #include "tournaments/tournament_groups.h"
 
@@ -212,6 +213,71 @@ json GroupJson(const Tournament_Group &g) {
     };
 }
 
+const char *ResultName(Recap_Result result) {
+    switch (result) {
+    case Recap_Result::Victory:
+        return "victory";
+    case Recap_Result::Defeat:
+        return "defeat";
+    default:
+        return "undecided";
+    }
+}
+
+json OpponentJson(const SharedState &state, const Player_History &history, const Opponent_Row &o) {
+    json matches = json::array();
+    for (const Opponent_Match &m : o.matches) {
+        const Day_Sheet &day = state.Mem_Days[std::size_t(m.day)];
+        const Single_Slot &slot = day.singles[m.single];
+        matches.push_back({
+            {"day", m.day},
+            {"single", m.single + 1},
+            {"date", DayDate(day)},
+            {"championship", Cp1252ToUtf8(history.seasons[m.season].name)},
+            {"classement", Text(slot.classement)},
+            {"player_scores", Numbers(slot.player_scores)},
+            {"opponent_scores", Numbers(slot.opponent_scores)},
+            {"result", ResultName(m.result)},
+            {"points", m.points ? json(*m.points) : json(nullptr)},
+        });
+    }
+    const Day_Sheet &last = state.Mem_Days[std::size_t(o.last().day)];
+    return {
+        {"name", Cp1252ToUtf8(o.name)},
+        {"club", Cp1252ToUtf8(o.club)},
+        {"anonymous", o.anonymous},
+        {"meetings", o.meetings()},
+        {"victories", o.victories},
+        {"defeats", o.defeats},
+        {"last_classement", Text(last.singles[o.last().single].classement)},
+        {"last_date", DayDate(last)},
+        {"last_season", Cp1252ToUtf8(history.seasons[o.last().season].name)},
+        {"matches", std::move(matches)},
+    };
+}
+
+json HistoryJson(const SharedState &state) {
+    const Player_History history = ComputeHistory(state);
+    json seasons = json::array();
+    for (const Season_Row &s : history.seasons)
+        seasons.push_back({
+            {"name", Cp1252ToUtf8(s.name)},
+            {"days", s.days},
+            {"matches", s.matches},
+            {"victories", s.victories},
+            {"defeats", s.defeats},
+            {"percentage", s.percentage},
+            {"points", s.points},
+            {"tournament_victories", s.tournament_victories},
+            {"tournament_defeats", s.tournament_defeats},
+            {"classement", Cp1252ToUtf8(s.classement)},
+        });
+    json opponents = json::array();
+    for (const Opponent_Row &o : history.opponents)
+        opponents.push_back(OpponentJson(state, history, o));
+    return {{"seasons", std::move(seasons)}, {"opponents", std::move(opponents)}};
+}
+
 } // namespace
 
 json ExportJson(const PlayerData &player) {
@@ -242,6 +308,7 @@ json ExportJson(const PlayerData &player) {
         {"tournaments", std::move(tournaments)},
         {"championships", std::move(championships)},
         {"tournament_groups", std::move(tournament_groups)},
+        {"history", HistoryJson(state)},
     };
 }
 

@@ -19,6 +19,8 @@ namespace zel {
 //                      (without and with the season's tournaments), details
 //                      and the running totals of graphs 2 and 3
 //   tournament_groups  sorted by name
+//   history            seasons (one per championship) and opponents (each
+//                      with its matches), as the history dialog shows them
 // The profile's day and tournament counts decide which records are read, as
 // for every save; records beyond them are left out.
 nlohmann::json ExportJson(const PlayerData &player);

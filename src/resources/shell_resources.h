@@ -38,6 +38,8 @@ inline const std::vector<MenuEntry> kFullMenu = {
     {MenuEntry::Item, "&Détails\tCtrl+D", 40008},
     {MenuEntry::Separator, "", 0},
     {MenuEntry::Item, "Graphes ...\tCtrl+G", 40010},
+    {MenuEntry::Separator, "", 0},
+    {MenuEntry::Item, "&Historique...", 40030},
     {MenuEntry::Popup, "&Option", 0},
     {MenuEntry::Item, "Utilisateur", 40022},
     {MenuEntry::Popup, "&Aide", 0},

@@ -59,6 +59,13 @@ const std::vector<CommandEntry> &CommandTable() {
          "RECAPBOX"},
         {{40008, 40025, 0}, Action::Dialog, Guard::LoadedWithDays, Step::None, When::Always, 0, "DETAILBOX"},
         {{40010, 40027, 0}, Action::Dialog, Guard::LoadedWithDays, Step::None, When::Always, 0, "GRAPHEBOX"},
+        {{40030, 0, 0},
+         Action::Dialog,
+         Guard::LoadedWithDaysOrTournaments,
+         Step::None,
+         When::Always,
+         0,
+         "HISTOBOX"},
         {{40022, 0, 0}, Action::Dialog, Guard::None, Step::None, When::Always, 0, "OPTIONS"},
         {{40002, 0, 0}, Action::Help, Guard::None, Step::None, When::Always, 0, ""},
     };

@@ -47,7 +47,8 @@ bool GuardHolds(Guard guard, const SharedState &s);
 bool StepRuns(const CommandEntry &entry, int result);
 
 // Menu ids of the item groups the steps gray and enable; toolbar buttons apart.
-inline constexpr std::array<int, 1> kRecapItems = {40007};
+// "&Historique..." reads what the recap reads: it follows the recap's item.
+inline constexpr std::array<int, 2> kRecapItems = {40007, 40030};
 inline constexpr std::array<int, 4> kDayItems = {40008, 40010, 502, 2102};
 inline constexpr std::array<int, 2> kTournamentItems = {40014, 40015};
 

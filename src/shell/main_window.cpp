@@ -38,7 +38,7 @@ Openers ProgramDialogs() {
         {2101, RunAddDay},         {502, RunViewChampionships}, {2102, RunModifyDay},
         {40013, RunAddTournament}, {40014, RunViewTournaments}, {40015, RunModifyTournament},
         {40007, RunRecap},         {40008, RunDetails},         {40010, RunGraphs},
-        {40022, RunOptions},
+        {40022, RunOptions},       {40030, RunHistory},
     };
 }
 

@@ -29,8 +29,8 @@ struct Championship_Details {
 // The integer part of 100 * v / m, exact in integers; 0 when m is 0.
 int VictoryPercentage(int64_t victories, int64_t matches);
 
-// Singles decided as the statistics do (OutcomeOf): an off-scale opponent or an
-// Off_Scale_Points single is counted nowhere. A championship without days
+// Singles decided as the statistics do (OutcomeOf): an off-scale opponent or a
+// single without counted points is counted nowhere. A championship without days
 // gives zeros, never a division by zero.
 Championship_Details ComputeDetails(const SharedState &state, const Championship_Entry &entry);
 

@@ -6,6 +6,23 @@
 
 namespace zel {
 
+GraphArea::GraphArea(Paint paint, QWidget *parent) : QFrame(parent), paint_(std::move(paint)) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+}
+
+void GraphArea::paintEvent(QPaintEvent *event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    painter.translate(inside.topLeft());
+    paint_(painter, QRect(QPoint(0, 0), inside.size()));
+}
+
 namespace {
 
 // Pixels (x0 .. x1 - 1, y): axes are laid pixel by pixel, end excluded.
@@ -14,13 +31,13 @@ void RowRun(QPainter &p, int x0, int x1, int y) {
         p.fillRect(QRect(x0, y, x1 - x0, 1), Qt::black);
 }
 
-void ColumnRun(QPainter &p, int x, int y0, int y1) {
+void ColumnRun(QPainter &p, int x, int y0, int y1, const QColor &colour = Qt::black) {
     if (y1 > y0)
-        p.fillRect(QRect(x, y0, 1, y1 - y0), Qt::black);
+        p.fillRect(QRect(x, y0, 1, y1 - y0), colour);
 }
 
-void Pixel(QPainter &p, int x, int y) {
-    p.fillRect(QRect(x, y, 1, 1), Qt::black);
+void Pixel(QPainter &p, int x, int y, const QColor &colour = Qt::black) {
+    p.fillRect(QRect(x, y, 1, 1), colour);
 }
 
 // A horizontal axis of rows y .. y + 2 from x = 50 to `end`, and its
@@ -34,9 +51,10 @@ void XAxis(QPainter &p, int y, int end, int h) {
     }
 }
 
-void YAxis(QPainter &p, int y0, int y1) {
-    for (int c = 50; c <= 52; ++c)
-        ColumnRun(p, c, y0, y1);
+// Columns x .. x + 2.
+void YAxis(QPainter &p, int y0, int y1, int x = 50, const QColor &colour = Qt::black) {
+    for (int c = x; c <= x + 2; ++c)
+        ColumnRun(p, c, y0, y1, colour);
 }
 
 // Text centred in the rectangle left, top, right, bottom.
@@ -44,11 +62,15 @@ void Centred(QPainter &p, int left, int top, int right, int bottom, const QStrin
     p.drawText(QRect(left, top, right - left, bottom - top), Qt::AlignCenter | Qt::TextDontClip, text);
 }
 
-// A value label left of the y axis, its tick pair at rows y and y + 1.
-void ValueLabel(QPainter &p, int y, int64_t value) {
-    Pixel(p, 53, y);
-    Pixel(p, 53, y + 1);
-    Centred(p, 32, y - 8, 48, y + 8, QString::number(value));
+// A value label left of the y axis, its tick pair at rows y and y + 1; or
+// beside another axis, its ticks in column tick_x and its text from left to right.
+void ValueLabel(QPainter &p, int y, int64_t value, int tick_x = 53, int left = 32, int right = 48,
+                const QColor &colour = Qt::black) {
+    Pixel(p, tick_x, y, colour);
+    Pixel(p, tick_x, y + 1, colour);
+    p.setPen(QPen(colour, 1));
+    Centred(p, left, y - 8, right, y + 8, QString::number(value));
+    p.setPen(QPen(Qt::black, 1));
 }
 
 // Dotted: every other pixel from the line's start.
@@ -96,15 +118,22 @@ void Begin(QPainter &p, const QRect &area, const QString &title) {
     p.drawText(QRect(0, 15, 640, 69), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, title);
 }
 
-// Day ticks and labels along a day axis whose rows start at `axis_y`.
-void DayLabels(QPainter &p, const Day_Axis &axis, int axis_y, bool double_tick) {
+// Ticks and labels along a day axis whose rows start at `axis_y`: the day
+// numbers, or the given names of the first positions.
+void DayLabels(QPainter &p, const Day_Axis &axis, int axis_y, bool double_tick,
+               const std::vector<std::string> *names = nullptr) {
     for (int j = 0; j < axis.positions; ++j) {
         const int x = axis.x(j);
         Pixel(p, x, axis_y - 2);
         if (double_tick)
             Pixel(p, x, axis_y - 1);
-        if (j % axis.label_every == 0)
+        if (j % axis.label_every != 0)
+            continue;
+        if (!names)
             Centred(p, x - 10, axis_y + 5, x + 10, axis_y + 21, QString::number(j + 1));
+        else if (std::size_t(j) < names->size())
+            Centred(p, x - 10, axis_y + 5, x + 10, axis_y + 21,
+                    QString::fromStdString((*names)[std::size_t(j)]));
     }
 }
 
@@ -171,6 +200,38 @@ void PaintGraph3(QPainter &p, const QRect &area, const Graph3_Series &g, const Q
     for (const Graph_Tick &t : g.value_ticks)
         ValueLabel(p, t.y, t.value);
     Curve(p, g.curve, Qt::black);
+    p.restore();
+}
+
+void PaintSeasonsGraph(QPainter &p, const QRect &area, const Seasons_Series &g, bool grid) {
+    p.save();
+    Begin(p, area, QStringLiteral("Victoires et points par saison"));
+    if (grid)
+        Grid(p, g.grid);
+    p.setPen(QPen(Qt::black, 1));
+    XAxis(p, 350, 650, 645);
+    YAxis(p, 50, 350);
+    DayLabels(p, g.axis, 350, true, &g.labels);
+    for (const Graph_Tick &t : g.percent_ticks)
+        ValueLabel(p, t.y, t.value);
+    YAxis(p, 50, 351, 660, Graph_Victories_Colour);
+    for (const Graph_Tick &t : g.points_ticks)
+        ValueLabel(p, t.y, t.value, 659, 666, 704, Graph_Victories_Colour);
+
+    // A mark on each season's point: a single season is a point, not a line.
+    const auto marked = [&](const std::vector<Graph_Point> &curve, const QColor &colour) {
+        Curve(p, curve, colour);
+        for (const Graph_Point &pt : curve)
+            p.fillRect(QRect(pt.x - 2, pt.y - 2, 5, 5), colour);
+    };
+    marked(g.percent_curve, Qt::black);
+    p.drawLine(100, 400, 150, 400);
+    Centred(p, 120, 392, 320, 408, QStringLiteral(": % de victoires"));
+    marked(g.points_curve, Graph_Victories_Colour);
+    p.setPen(QPen(Graph_Victories_Colour, 1));
+    p.drawLine(300, 400, 350, 400);
+    p.setPen(QPen(Qt::black, 1));
+    Centred(p, 315, 392, 515, 408, QStringLiteral(": Points"));
     p.restore();
 }
 

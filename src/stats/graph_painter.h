@@ -5,8 +5,11 @@
 #include "stats/graph_series.h"
 
 #include <QColor>
+#include <QFrame>
 #include <QRect>
 #include <QString>
+
+#include <functional>
 
 class QPainter;
 
@@ -15,9 +18,25 @@ namespace zel {
 // The graphs' coordinates need this much room.
 inline constexpr int Graph_Area_Width = 675;
 inline constexpr int Graph_Area_Height = 409;
+// The seasons' graph has a second scale right of its x axis.
+inline constexpr int Seasons_Graph_Width = 706;
 
 inline const QColor Graph_Grid_Colour{0x40, 0x40, 0xFF};
 inline const QColor Graph_Victories_Colour{0xFF, 0, 0};
+
+// A framed drawing area: every repaint calls `paint` with a painter whose
+// origin is the top-left corner inside the frame, and the room there.
+class GraphArea final : public QFrame {
+  public:
+    using Paint = std::function<void(QPainter &, const QRect &)>;
+    explicit GraphArea(Paint paint, QWidget *parent = nullptr);
+
+  protected:
+    void paintEvent(QPaintEvent *event) override;
+
+  private:
+    Paint paint_;
+};
 
 // Each fills `area` with white, then draws the title, the dotted grid when
 // `grid` is set, the axes with their ticks and labels and the curves.
@@ -27,5 +46,6 @@ void PaintGraph2(QPainter &painter, const QRect &area, const Graph2_Series &seri
                  const QString &championship, const QString &classement, bool grid);
 void PaintGraph3(QPainter &painter, const QRect &area, const Graph3_Series &series,
                  const QString &championship, bool grid);
+void PaintSeasonsGraph(QPainter &painter, const QRect &area, const Seasons_Series &series, bool grid);
 
 } // namespace zel

@@ -5,6 +5,7 @@
 #include "days/day_store.h"
 #include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "stats/history.h"
 #include "stats/statistics.h"
 
 #include <algorithm>
@@ -31,13 +32,13 @@ Rows FitRows(int64_t range, int height) {
     return {unit, rows, height / rows};
 }
 
-Day_Axis MakeDayAxis(std::size_t days) {
+// Labels are label_width pixels wide, with a gap of 2.
+Day_Axis MakeDayAxis(std::size_t days, int label_width = 20) {
     Day_Axis axis;
     axis.positions = static_cast<int>(std::max<std::size_t>(days, 14));
     if (axis.positions > 14)
         axis.dx = std::max(1, 43 * 13 / (axis.positions - 1));
-    // Day labels are 20 pixels wide.
-    axis.label_every = static_cast<int>(CeilDiv(22, axis.dx));
+    axis.label_every = static_cast<int>(CeilDiv(label_width + 2, axis.dx));
     return axis;
 }
 
@@ -49,7 +50,7 @@ std::vector<int64_t> RunningTotals(const std::vector<int64_t> &values) {
     return totals;
 }
 
-// Calls f(slot) for the counted singles of each day, with the day's position.
+// Calls f(day position, slot, stored points, victory) for the counted singles of each day.
 template <typename F>
 void ForEachCountedSingle(const SharedState &state, const Championship_Entry &entry, F f) {
     const int used = UsedDayCount(state);
@@ -58,11 +59,10 @@ void ForEachCountedSingle(const SharedState &state, const Championship_Entry &en
         if (index < 0 || index >= used)
             continue;
         for (const Single_Slot &slot : state.Mem_Days[index].singles) {
-            if (slot.played == 0)
-                continue;
+            const std::optional<int32_t> points = CountedPoints(slot);
             const Single_Outcome outcome = OutcomeOf(state, slot);
-            if (outcome != Single_Outcome::Uncounted)
-                f(j, slot, outcome == Single_Outcome::Victory);
+            if (points && outcome != Single_Outcome::Uncounted)
+                f(j, slot, *points, outcome == Single_Outcome::Victory);
         }
     }
 }
@@ -105,10 +105,11 @@ Graph2_Series ComputeGraph2(const SharedState &state, const Championship_Entry &
     g.day_values.assign(entry.days.size(), 0);
     const bool own = graph_classement == OwnClassement(state);
     const int n = ScaleLength(state);
-    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &slot, bool victory) {
-        g.day_values[j] +=
-            own ? slot.points : MatchPoints(n, graph_classement, FieldText(slot.classement), victory);
-    });
+    ForEachCountedSingle(
+        state, entry, [&](std::size_t j, const Single_Slot &slot, int32_t points, bool victory) {
+            g.day_values[j] +=
+                own ? points : MatchPoints(n, graph_classement, FieldText(slot.classement), victory);
+        });
     g.running_totals = RunningTotals(g.day_values);
     g.range = 1;
     for (int64_t t : g.running_totals)
@@ -130,7 +131,7 @@ Graph2_Series ComputeGraph2(const SharedState &state, const Championship_Entry &
 Graph3_Series ComputeGraph3(const SharedState &state, const Championship_Entry &entry) {
     Graph3_Series g;
     g.day_values.assign(entry.days.size(), 0);
-    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &, bool victory) {
+    ForEachCountedSingle(state, entry, [&](std::size_t j, const Single_Slot &, int32_t, bool victory) {
         if (victory)
             ++g.day_values[j];
     });
@@ -150,6 +151,36 @@ Graph3_Series ComputeGraph3(const SharedState &state, const Championship_Entry &
         g.value_ticks.push_back({v, y(v)});
     for (std::size_t j = 0; j < g.running_totals.size(); ++j)
         g.curve.push_back({g.axis.x(static_cast<int>(j)), y(g.running_totals[j])});
+    return g;
+}
+
+Seasons_Series ComputeSeasonsGraph(const std::vector<Season_Row> &seasons) {
+    Seasons_Series g;
+    g.axis = MakeDayAxis(seasons.size(), 28); // four digits
+    g.grid = {66, g.axis.dx, g.axis.positions, 16, 50, 30, 10};
+    for (int v = 0; v <= 100; v += 10)
+        g.percent_ticks.push_back({v, 350 - 3 * v});
+
+    int64_t low = 0, high = 0;
+    for (const Season_Row &s : seasons) {
+        low = std::min(low, s.points);
+        high = std::max(high, s.points);
+    }
+    g.points_step = CeilDiv(std::max<int64_t>(high - low, 1), 10);
+    const int64_t bottom = -CeilDiv(-low, g.points_step) * g.points_step;
+    const int rows = static_cast<int>(std::max<int64_t>(CeilDiv(high - bottom, g.points_step), 1));
+    const int row_height = 300 / rows;
+    for (int r = 0; r <= rows; ++r)
+        g.points_ticks.push_back({bottom + r * g.points_step, 350 - r * row_height});
+
+    for (std::size_t j = 0; j < seasons.size(); ++j) {
+        const std::string_view years = SeasonYears(seasons[j].name);
+        g.labels.emplace_back(years.substr(0, years.find(' ')));
+        const int x = g.axis.x(static_cast<int>(j));
+        g.percent_curve.push_back({x, 350 - 3 * seasons[j].percentage});
+        g.points_curve.push_back(
+            {x, 350 - static_cast<int>((seasons[j].points - bottom) * row_height / g.points_step)});
+    }
     return g;
 }
 

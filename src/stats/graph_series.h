@@ -11,6 +11,7 @@ namespace zel {
 
 struct SharedState;
 struct Championship_Entry;
+struct Season_Row;
 
 struct Graph_Point {
     int x = 0;
@@ -80,11 +81,26 @@ struct Graph3_Series {
     std::vector<Graph_Point> curve;
 };
 
+// The championships side by side, one point per season along a day axis: the
+// victory percentage on the left scale (0 to 100, 3 pixels a point, black) and
+// the total of points on a right scale of its own (red).
+struct Seasons_Series {
+    std::vector<std::string> labels; // per season: its first year
+    Day_Axis axis;
+    Graph_Grid grid;                       // on the percentage rows
+    std::vector<Graph_Tick> percent_ticks; // 0, 10 ... 100
+    int64_t points_step = 1;               // between points labels: a tenth of their range, rounded up
+    std::vector<Graph_Tick>
+        points_ticks; // from the multiple of points_step at or below 0 and the lowest total
+    std::vector<Graph_Point> percent_curve, points_curve;
+};
+
 Graph1_Series ComputeGraph1(const SharedState &state, const Championship_Entry &entry);
 // The stored points when graph_classement is the player's current classement,
 // MatchPoints for it otherwise.
 Graph2_Series ComputeGraph2(const SharedState &state, const Championship_Entry &entry,
                             std::string_view graph_classement);
 Graph3_Series ComputeGraph3(const SharedState &state, const Championship_Entry &entry);
+Seasons_Series ComputeSeasonsGraph(const std::vector<Season_Row> &seasons);
 
 } // namespace zel

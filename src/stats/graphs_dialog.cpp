@@ -9,7 +9,6 @@
 #include "stats/graph_series.h"
 #include "stats/statistics.h"
 
-#include <QFrame>
 #include <QPainter>
 
 #include <algorithm>
@@ -31,35 +30,9 @@ constexpr int kArea = 1143;
 
 } // namespace
 
-// The framed drawing area: every repaint draws the dialog's current graph,
-// origin at the top-left corner inside the frame.
-class GraphArea final : public QFrame {
-  public:
-    explicit GraphArea(const GraphsDialog &dialog) : dialog_(dialog) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(1);
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, Qt::black);
-        setPalette(p);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent *event) override {
-        QFrame::paintEvent(event);
-        QPainter painter(this);
-        const QRect inside = contentsRect();
-        painter.setClipRect(inside);
-        painter.translate(inside.topLeft());
-        dialog_.paintGraph(painter, QRect(QPoint(0, 0), inside.size()));
-    }
-
-  private:
-    const GraphsDialog &dialog_;
-};
-
 GraphsDialog::GraphsDialog(SharedState &state, QWidget *parent)
     : TemplateDialog(kGraphsTemplate, parent), state_(state) {
-    area_ = new GraphArea(*this);
+    area_ = new GraphArea([this](QPainter &painter, const QRect &area) { paintGraph(painter, area); });
     area_->setAccessibleName(QStringLiteral("Graphe"));
     replaceControl(kArea, area_);
     // With a small dialog font the area would cut the graphs off: grow it, and
@@ -77,9 +50,7 @@ GraphsDialog::GraphsDialog(SharedState &state, QWidget *parent)
         setTextCp1252(kChampionship, championships_[current_].name);
 
     setChecked(kGraph1, true);
-    const std::vector<std::string> list =
-        state_.Classement_List.empty() ? BuildClassementList(ScaleLength(state_)) : state_.Classement_List;
-    for (const std::string &label : list)
+    for (const std::string &label : PlayerClassementList(state_))
         addItem(kClassement, QString::fromStdString(label));
     graph_classement_ = std::string(OwnClassement(state_));
     const int own = findItem(kClassement, QString::fromStdString(graph_classement_));

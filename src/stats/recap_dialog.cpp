@@ -67,9 +67,7 @@ RecapDialog::RecapDialog(const SharedState &state, Platform &platform, QWidget *
         with_tournaments_ = true;
     }
 
-    const std::vector<std::string> list =
-        state_.Classement_List.empty() ? BuildClassementList(ScaleLength(state_)) : state_.Classement_List;
-    for (const std::string &label : list)
+    for (const std::string &label : PlayerClassementList(state_))
         addItem(kClassement, Label(label));
     showEstimation(OwnClassement(state_));
 }

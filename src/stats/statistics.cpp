@@ -30,29 +30,38 @@ int64_t SatMul(int64_t a, int64_t factor) {
 
 } // namespace
 
+Recap_Result RecapResult(const Day_Sheet &day, const Single_Slot &slot) {
+    if (slot.played == 0)
+        return Recap_Result::Uncounted;
+    const int k = ClassementIndexOf(FieldText(slot.classement));
+    if (k == Off_Scale_Index)
+        return Recap_Result::Uncounted;
+    const std::optional<int32_t> points = CountedPoints(slot);
+    if (!points)
+        return Recap_Result::Undecided;
+    if (*points != 0)
+        return *points > 0 ? Recap_Result::Victory : Recap_Result::Defeat;
+    const int own = ClassementIndexOf(FieldText(day.classement));
+    if (own == Off_Scale_Index || k == own)
+        return Recap_Result::Undecided;
+    return k > own ? Recap_Result::Victory : Recap_Result::Defeat;
+}
+
 void CountChampionship(const SharedState &state, const Championship_Entry &entry, Stat_Tallies &tallies) {
     const int used = UsedDayCount(state);
     for (int32_t index : entry.days) {
         if (index < 0 || index >= used)
             continue;
         const Day_Sheet &day = state.Mem_Days[index];
-        const int own = ClassementIndexOf(FieldText(day.classement));
         for (const Single_Slot &slot : day.singles) {
-            if (slot.played == 0)
+            const Recap_Result result = RecapResult(day, slot);
+            if (result == Recap_Result::Uncounted)
                 continue;
             const int k = ClassementIndexOf(FieldText(slot.classement));
-            if (k == Off_Scale_Index)
-                continue;
-            if (slot.points > 0 && slot.points != Off_Scale_Points)
+            if (result == Recap_Result::Victory)
                 ++tallies.Stat_Victoires[k];
-            else if (slot.points < 0)
+            else if (result == Recap_Result::Defeat)
                 ++tallies.Stat_Defaites[k];
-            else if (slot.points == 0 && own != Off_Scale_Index) {
-                if (k > own)
-                    ++tallies.Stat_Victoires[k];
-                else if (k < own)
-                    ++tallies.Stat_Defaites[k];
-            }
             ++tallies.Stat_Matchs[k];
         }
     }
@@ -98,7 +107,7 @@ bool IsVictory(const SharedState &state, const Single_Slot &slot) {
 }
 
 Single_Outcome OutcomeOf(const SharedState &state, const Single_Slot &slot) {
-    if (slot.points == Off_Scale_Points || ClassementIndexOf(FieldText(slot.classement)) == Off_Scale_Index)
+    if (!CountedPoints(slot) || ClassementIndexOf(FieldText(slot.classement)) == Off_Scale_Index)
         return Single_Outcome::Uncounted;
     return IsVictory(state, slot) ? Single_Outcome::Victory : Single_Outcome::Defeat;
 }
@@ -116,10 +125,8 @@ int MatchPoints(int n, std::string_view own, std::string_view opponent, bool vic
     n = ClampScaleLength(n);
     if (ClassementIndexOf(own) == Off_Scale_Index || ClassementIndexOf(opponent) == Off_Scale_Index)
         return 0;
-    const int d = EffectiveIndex(n, own) - EffectiveIndex(n, opponent); // positive: opponent stronger
-    if (victory)
-        return std::clamp(d + 2, 0, 4);
-    return d >= 1 ? 0 : std::max(d - 2, -4);
+    // A lower index is a stronger classement.
+    return PointsForSteps(EffectiveIndex(n, own) - EffectiveIndex(n, opponent), victory);
 }
 
 int MatchPoints(const SharedState &state, std::string_view own, std::string_view opponent, bool victory) {

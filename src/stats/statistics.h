@@ -26,12 +26,17 @@ struct Stat_Tallies {
 // FindTournamentGroup's answer when no group matches.
 inline constexpr int No_Group = 1638;
 
-// Adds the played singles of the championship's days. A single whose opponent
-// label is off the 23-label scale has no column and is skipped. A single with
+// How the recap counts one single of a day. Only a played single whose opponent
+// label is on the 23-label scale (it has a column) counts at all. A single with
 // 0 points is a victory when its opponent stands lower on the scale than the
-// classement stored in its day, a defeat when higher, neither when equal (or
-// when that classement is off the scale); Off_Scale_Points is neither.
-// Stat_Matchs counts every single that has a column.
+// classement stored in its day, a defeat when higher, undecided when equal (or
+// when that classement is off the scale); a single CountedPoints gives nothing
+// for is undecided. An undecided single counts as a match only.
+enum class Recap_Result { Victory, Defeat, Undecided, Uncounted };
+Recap_Result RecapResult(const Day_Sheet &day, const Single_Slot &slot);
+
+// Adds the singles of the championship's days as RecapResult counts them;
+// Stat_Matchs counts every single that is not Uncounted.
 void CountChampionship(const SharedState &state, const Championship_Entry &entry, Stat_Tallies &tallies);
 
 // Adds the columns of every tournament of groups[group] ("NC", column N + 3,
@@ -51,7 +56,8 @@ int FindTournamentGroup(const std::vector<Tournament_Group> &groups, std::string
 bool IsVictory(const SharedState &state, const Single_Slot &slot);
 
 // How the details and graphs count a played single: off-scale opponents and
-// Off_Scale_Points are counted nowhere, everything else by IsVictory.
+// singles CountedPoints gives nothing for are counted nowhere, everything
+// else by IsVictory.
 enum class Single_Outcome { Victory, Defeat, Uncounted };
 Single_Outcome OutcomeOf(const SharedState &state, const Single_Slot &slot);
 

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "stats/details_dialog.h"
 #include "stats/graphs_dialog.h"
+#include "stats/history_dialog.h"
 #include "stats/recap_dialog.h"
 
 namespace zel {
@@ -20,6 +21,11 @@ int RunDetails(CommandContext &context) {
 
 int RunGraphs(CommandContext &context) {
     GraphsDialog dialog(context.state, context.parent);
+    return context.platform.runModal(dialog);
+}
+
+int RunHistory(CommandContext &context) {
+    HistoryDialog dialog(context.state, context.parent);
     return context.platform.runModal(dialog);
 }
 

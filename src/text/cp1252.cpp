@@ -86,4 +86,64 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+unsigned char LowerByte(unsigned char b) {
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+        return b + 0x20;
+    switch (b) {
+    case 0x8A: // Š
+    case 0x8C: // Œ
+    case 0x8E: // Ž
+        return b + 0x10;
+    case 0x9F: // Ÿ
+        return 0xFF;
+    default:
+        return b;
+    }
+}
+
+// The unaccented spelling of a lower-case byte, or nullptr when it has none.
+const char *Unaccented(unsigned char b) {
+    static constexpr const char *kLatin[32] = {"a", "a",     "a", "a", "a", "a", "ae", "c", "e",     "e", "e",
+                                               "e", "i",     "i", "i", "i", "d", "n",  "o", "o",     "o", "o",
+                                               "o", nullptr, "o", "u", "u", "u", "u",  "y", nullptr, "y"};
+    if (b >= 0xE0)
+        return kLatin[b - 0xE0];
+    switch (b) {
+    case 0xDF:
+        return "ss";
+    case 0x9A:
+        return "s";
+    case 0x9C:
+        return "oe";
+    case 0x9E:
+        return "z";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+std::string Cp1252Lower(std::string_view bytes) {
+    std::string out(bytes);
+    for (char &c : out)
+        c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string Cp1252SearchKey(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const unsigned char lower = LowerByte(static_cast<unsigned char>(c));
+        if (const char *plain = Unaccented(lower))
+            out += plain;
+        else
+            out += static_cast<char>(lower);
+    }
+    return out;
+}
+
 } // namespace zel

@@ -15,4 +15,11 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // becomes '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Letters in lower case, accents kept: "ÉLODIE Dupré" gives "élodie dupré".
+std::string Cp1252Lower(std::string_view bytes);
+
+// Lower case without accents, ligatures spelt out: "Œuvre ÉTÉ" gives
+// "oeuvre ete". What a search typed by a person compares.
+std::string Cp1252SearchKey(std::string_view bytes);
+
 } // namespace zel

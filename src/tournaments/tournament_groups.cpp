@@ -49,8 +49,8 @@ int64_t EstimateTournament(int n, std::string_view label, const Tournament_Sheet
         const int delta = c - i; // steps the opponents of column i stand above the label
         const int64_t v = sheet.columns[i].victories;
         const int64_t f = sheet.columns[i].defeats;
-        total += v * std::clamp(delta + 2, 0, 4);
-        total += f * (delta >= 1 ? 0 : std::max(delta - 2, -4));
+        total += v * PointsForSteps(delta, true);
+        total += f * PointsForSteps(delta, false);
     }
     return total;
 }

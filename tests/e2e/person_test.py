@@ -3,8 +3,9 @@
 
 The program is started by the launcher in a fresh run-time folder and driven
 only with xdotool: a player with a password, two championship days (one single
-won in three sets), a tournament, the recap printed to PDF, the details and
-the graphs, the player closed and loaded again with the password, quit. The
+won in three sets), a tournament, the recap printed to PDF, the details, the
+graphs and the history (opened through its menu, a row read back), the player
+closed and loaded again with the password, quit. The
 accessibility tree (AT-SPI) is what the test reads the screen with: it finds
 the controls a person would click, and it is checked on every window opened:
 every input control has a name of its own and every text of the dialog is
@@ -339,6 +340,7 @@ DIALOGS = {
     "Récapitulatif": (["recap_template.h"], {"Championnat"}),
     "Détails sur le championnat": (["details_template.h"], {"Championnat"}),
     "Graphes": (["graphs_template.h"], {"Championnat"}),
+    "Historique": (["histobox_template.h", "histo_saisons_template.h"], set()),
 }
 
 
@@ -383,6 +385,7 @@ class Person:
     """Keyboard and mouse, and eyes that read the accessibility tree."""
 
     def __init__(self, display, screen, a11y, failures):
+        self.history_row = {}
         self.d = display
         self.s = screen
         self.a11y = a11y
@@ -629,6 +632,34 @@ def graphs(p):
     p.close(["alt+f"], title, "graphs")
 
 
+def history(p):
+    """Through the menu, as the item has no shortcut; the season's row read as a screen reader reads it."""
+    title = "Historique"
+    p.command(["alt+q"])
+    time.sleep(0.3)
+    p.d.key("h")
+    wid = p.d.window("^" + re.escape(title) + "$")
+    if not wid:
+        raise StepError("history: 'Historique' did not open from the Statistiques menu")
+    p.d.focus(wid)
+    w = p.s.window(title)
+    p.a11y.check(w)
+    p.d.shot("history-seasons", wid)
+    table = next((n for n, _ in p.s.walk(w) if normal(n.name or "") == "Résultats par championnat"
+                  and n.getRoleName() != "label"), None)
+    if table is None:
+        raise StepError("history: no list named 'Résultats par championnat'")
+    heads = [normal(n.name or "") for n, _ in p.s.walk(table) if n.getRoleName() == "table column header"]
+    cells = [normal(n.name or "") for n, _ in p.s.walk(table) if n.getRoleName() == "table cell"]
+    p.history_row = dict(zip(heads, cells))
+    # Both days, the seven singles (five won), the tournament's 3 victories and 1 defeat.
+    wanted = {"Journées": "2", "Matchs joués": "7", "Victoires": "5", "Défaites": "2", "% de victoires": "71 %",
+              "Tournois V / D": "3 / 1", "Classement": PLAYER["classement"]}
+    for head, value in wanted.items():
+        p.expect(f"history: {head}", p.history_row.get(head), value)
+    p.close(["alt+f"], title, "history")
+
+
 def close_player(p):
     p.command(["alt+j"])
     time.sleep(0.3)
@@ -676,7 +707,7 @@ def quit_program(p):
 # ------------------------------------------------------- checks afterwards
 
 
-def check_export(args, home, failures):
+def check_export(args, home, failures, history_row):
     path = os.path.join(home, "users", f"{PLAYER['name']}.usr")
     if not os.path.exists(path):
         failures.add(f"no player file {path}")
@@ -688,6 +719,7 @@ def check_export(args, home, failures):
     data = json.loads(r.stdout)
     with open(os.path.join(args.out, "player.json"), "w", encoding="utf-8") as f:
         f.write(r.stdout)
+    check_history(data, history_row, failures)
 
     def same(what, got, wanted):
         if got != wanted:
@@ -732,6 +764,19 @@ def check_export(args, home, failures):
     same("home victories, defeats", (ch["details"]["home_victories"], ch["details"]["home_defeats"]), (3, 1))
     same("away victories, defeats", (ch["details"]["away_victories"], ch["details"]["away_defeats"]), (2, 1))
     return ch
+
+
+def check_history(data, row, failures):
+    """The row the screen showed against the history the file gives."""
+    seasons = data["history"]["seasons"] if data else []
+    if not row or len(seasons) != 1:
+        failures.add(f"history: {len(seasons)} seasons exported, the screen row read is {row}")
+        return
+    s = seasons[0]
+    shown = (row.get("Championnat"), row.get("Points"), row.get("Matchs joués"))
+    exported = (s["name"].removeprefix("Championnat "), str(s["points"]), str(s["matches"]))
+    if shown != exported:
+        failures.add(f"history: the screen shows {shown}, the file gives {exported}")
 
 
 def check_pdf(pdf, championship, failures):
@@ -786,6 +831,7 @@ def run(args):
     started = time.time()
     step = "start"
     a11y = None
+    person = None
     try:
         screen = Screen(os.path.basename(args.program))
         a11y = Accessibility(screen, args.templates, failures)
@@ -800,6 +846,7 @@ def run(args):
                              ("recap", lambda: recap(person, pdf)),
                              ("details", lambda: details(person)),
                              ("graphs", lambda: graphs(person)),
+                             ("history", lambda: history(person)),
                              ("close player", lambda: close_player(person)),
                              ("load player", lambda: load_player(person)),
                              ("quit", lambda: quit_program(person))):
@@ -828,7 +875,7 @@ def run(args):
         display.close()
         log.close()
 
-    championship = check_export(args, home, failures)
+    championship = check_export(args, home, failures, person.history_row if person else {})
     check_pdf(pdf, championship, failures)
     print(f"windows checked for accessibility: {', '.join(a11y.checked) if a11y else 'none'}")
     print(f"screenshots: {display.shots} ({time.time() - started:.0f} s)")

@@ -3,6 +3,7 @@
 #include "export/export.h"
 
 #include "days/day_fixtures.h"
+#include "stats/history_fixture.h"
 #include "text/fixed_text.h"
 #include "storage/player_file.h"
 
@@ -144,8 +145,8 @@ TEST(ExportJson, hasExactlyTheFixedTopLevelKeysAndNoPassword) {
     std::vector<std::string> keys;
     for (const auto &[key, value] : Exported().items())
         keys.push_back(key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"championships", "days", "profile", "tournament_groups",
-                                              "tournaments"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"championships", "days", "history", "profile",
+                                              "tournament_groups", "tournaments"}));
     const std::string json_text = Exported().dump();
     EXPECT_EQ(json_text.find(kPassword), std::string::npos);
     EXPECT_EQ(json_text.find("password"), std::string::npos);
@@ -341,6 +342,48 @@ TEST(ExportJson, graphRunningTotalsPerDay) {
     const json &last = Exported().at("championships").at(0);
     EXPECT_EQ(last.at("graph2").at("30"), json::array({2}));
     EXPECT_EQ(last.at("graph3"), json::array({1}));
+}
+
+// The player of the history tests: the same rows as the dialog, the matches
+// of each opponent in time order.
+TEST(ExportJson, historyOfTheSeasonsAndOpponents) {
+    const json h = ExportJson(test::HistoryPlayer()).at("history");
+    ASSERT_EQ(h.at("seasons").size(), 3u);
+    const json season = {{"name", "Championnat 2000 - 2001"},
+                         {"days", 2},
+                         {"matches", 5},
+                         {"victories", 4},
+                         {"defeats", 1},
+                         {"percentage", 80},
+                         {"points", 3},
+                         {"tournament_victories", 2},
+                         {"tournament_defeats", 1},
+                         {"classement", "30"}};
+    EXPECT_EQ(h.at("seasons").at(1), season);
+
+    const json &o = h.at("opponents");
+    ASSERT_EQ(o.size(), 5u);
+    EXPECT_EQ(o.at(0).at("name"), "DUPR\u00C9");
+    EXPECT_EQ(o.at(4).at("anonymous"), true);
+    const json martin = o.at(2);
+    EXPECT_EQ(martin.at("name"), "martin");
+    EXPECT_EQ(martin.at("club"), "tt nord");
+    EXPECT_EQ(std::tuple(martin.at("meetings"), martin.at("victories"), martin.at("defeats")),
+              std::tuple(3, 1, 2));
+    EXPECT_EQ(martin.at("last_classement"), "20");
+    EXPECT_EQ(martin.at("last_date"), "15/11/2001");
+    EXPECT_EQ(martin.at("last_season"), "Championnat 2001 - 2002");
+    const json match = {{"day", 1},
+                        {"single", 2},
+                        {"date", "20/01/2001"},
+                        {"championship", "Championnat 2000 - 2001"},
+                        {"classement", "25"},
+                        {"player_scores", {21, 15, 19}},
+                        {"opponent_scores", {19, 21, 21}},
+                        {"result", "defeat"},
+                        {"points", -2}};
+    ASSERT_EQ(martin.at("matches").size(), 3u);
+    EXPECT_EQ(martin.at("matches").at(1), match);
 }
 
 TEST(ExportJson, recordsBeyondTheProfileCountsAreLeftOut) {

@@ -106,7 +106,7 @@ class Shell : public ::testing::Test {
     // The greyed items and buttons (a missing one counts as grey) among those that follow the counts.
     std::string grey() const {
         std::string out;
-        for (int id : {502, 2102, 40007, 40008, 40010, 40014, 40015, 19003, 19004, 19006}) {
+        for (int id : {502, 2102, 40007, 40030, 40008, 40010, 40014, 40015, 19003, 19004, 19006}) {
             QAction *a = id >= 19000 && id < 20000 ? window->toolbarAction(id) : window->menuAction(id);
             if (!a || !a->isEnabled())
                 out += std::to_string(id) + " ";
@@ -168,7 +168,8 @@ TEST_F(Shell, loadingAPlayerShowsTheFullFaceWithItemsByCounts) {
             "&Saison: &Ajout d'une journée\tCtrl+A=2101 &Résultats\tCtrl+S=502 &Modification d'une "
             "journée=2102 - A&jout d'un tournoi\tCtrl+T=40013 &Vue tournoi(s)\tCtrl+O=40014 Modification "
             "d'un tournoi=40015",
-            "Statisti&ques: &Récapitulatif\tCtrl+E=40007 &Détails\tCtrl+D=40008 - Graphes ...\tCtrl+G=40010",
+            "Statisti&ques: &Récapitulatif\tCtrl+E=40007 &Détails\tCtrl+D=40008 - "
+            "Graphes ...\tCtrl+G=40010 - &Historique...=40030",
             "&Option: Utilisateur=40022", "&Aide: &Rubriques=40002 &Au sujet de Zel Manager ...=201",
             "Toolbar: 19000 19001 0 0 19002 19003 19004 0 19005 19006"}));
     // 0 days, 3 tournaments: the recap and its button stay, the day items go.
@@ -177,7 +178,7 @@ TEST_F(Shell, loadingAPlayerShowsTheFullFaceWithItemsByCounts) {
 
 TEST_F(Shell, stepsAfterEachDialog) {
     open();
-    const char *all = "502 2102 40007 40008 40010 40014 40015 19003 19004 19006 ";
+    const char *all = "502 2102 40007 40030 40008 40010 40014 40015 19003 19004 19006 ";
     struct Step {
         int command, sent, days, tournaments, result; // the dialog leaves these counts and ends with `result`
         const char *grey;
