@@ -73,6 +73,11 @@ ChampionshipListDialog::ChampionshipListDialog(Purpose purpose, SharedState &sta
     list_->setFocus();
 }
 
+// The list asks for its texts until it is gone: it goes before them.
+ChampionshipListDialog::~ChampionshipListDialog() {
+    delete list_;
+}
+
 void ChampionshipListDialog::rebuildRows() {
     table_ = GroupDays(state_);
     rows_.clear();

@@ -28,6 +28,7 @@ class ChampionshipListDialog final : public TemplateDialog {
     enum class Purpose { View, Modify };
     ChampionshipListDialog(Purpose purpose, SharedState &state, Platform &platform,
                            QWidget *parent = nullptr);
+    ~ChampionshipListDialog() override;
 
     SeasonList &list() const { return *list_; }
     // Chosen_Championship: the table index "Valider" last opened, -1 before.

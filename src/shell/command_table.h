@@ -31,8 +31,7 @@ struct CommandEntry {
     Guard guard;
     Step step;
     When when;
-    int result;         // for When::ResultIs
-    const char *dialog; // the template the command opens, for the record
+    int result; // for When::ResultIs
 };
 
 const std::vector<CommandEntry> &CommandTable();

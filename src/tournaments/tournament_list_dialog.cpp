@@ -31,6 +31,11 @@ TournamentListDialog::TournamentListDialog(SharedState &state, Platform &platfor
     buildRows();
 }
 
+// The list asks for its texts until it is gone: it goes before them.
+TournamentListDialog::~TournamentListDialog() {
+    delete list_;
+}
+
 void TournamentListDialog::buildRows() {
     groups_ = GroupTournaments(state_);
     const std::string_view club = FieldText(state_.Current_Profile.club);

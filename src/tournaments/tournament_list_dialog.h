@@ -24,6 +24,7 @@ class TournamentListDialog final : public TemplateDialog {
   public:
     TournamentListDialog(SharedState &state, Platform &platform, TournamentListMode mode,
                          QWidget *parent = nullptr);
+    ~TournamentListDialog() override;
 
     SeasonList &list() const { return *list_; }
     const std::vector<Tournament_Group> &groups() const { return groups_; }
