@@ -47,9 +47,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${_zel_maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Not a library the binaries link: what opens the home page outside a desktop
-# that opens links itself ("Site Web", the menu entry's action).
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
+# Not libraries the binaries link: what opens the home page outside a desktop
+# that opens links itself ("Site Web", the menu entry's action), and the French
+# texts of Qt's own dialogs (the file dialog's columns and places).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n")
 if(ZEL_HOMEPAGE_IS_WEB)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZEL_HOMEPAGE_URL}")
 endif()

@@ -8,12 +8,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QTreeView>
 #include <QUrl>
 
 #include <memory>
@@ -84,6 +87,12 @@ std::string QtPlatform::askSaveFile(const std::string &caption, const std::strin
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Enregistrer"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("&Annuler"));
+    // Room for the French heads and place names, which are longer than Qt's defaults allow.
+    dialog.resize(800, 500);
+    if (auto *split = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        split->setSizes({170, 630});
+    if (auto *files = dialog.findChild<QTreeView *>(QStringLiteral("treeView")))
+        files->header()->resizeSections(QHeaderView::ResizeToContents);
     while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
         const QString chosen = dialog.selectedFiles().first();
         if (!QFileInfo::exists(chosen) ||

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <csignal>
 
@@ -19,6 +22,11 @@ int main(int argc, char **argv) {
 
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the main window's end is the program's end
+    // What Qt's own dialogs say (the file dialog's columns and places), in French too.
+    QTranslator qt_texts;
+    if (qt_texts.load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
+                      QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt_texts);
     zel::QtPlatform platform;
     zel::MainWindow window(platform, QDir::currentPath().toStdString());
     platform.setOwner(&window);

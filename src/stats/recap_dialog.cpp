@@ -9,6 +9,8 @@
 #include "text/cp1252.h"
 #include "text/fixed_text.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
@@ -189,7 +191,9 @@ void RecapDialog::print() {
                                   "Zel Manager", Icon::Exclamation);
             return;
         }
-        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(documents).isDir())
+            documents = QDir::homePath();
         pdf = QString::fromStdString(platform_.askSaveFile(
             "Enregistrer le récapitulatif en PDF",
             (documents + "/" + text(kChampionship) + ".pdf").toStdString(), "Documents PDF (*.pdf)"));
