@@ -7,6 +7,8 @@
 #include "resources/templates/user_import_template.h"
 #include "shell/shared_state.h"
 
+#include <QKeyEvent>
+
 #include <filesystem>
 
 namespace zel {
@@ -80,6 +82,15 @@ void ImportPlayerDialog::validate() {
     case ImportResult::RegisterFailed:
         return; // the user has been told why; the source is where it was
     }
+}
+
+void ImportPlayerDialog::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == control(kEntries) && chosen_ && chosen_->directory) {
+        choose(true);
+        return;
+    }
+    TemplateDialog::keyPressEvent(event);
 }
 
 void ImportPlayerDialog::onCommand(int id, int code) {

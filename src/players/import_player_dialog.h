@@ -25,6 +25,8 @@ class ImportPlayerDialog final : public TemplateDialog {
 
   protected:
     void onCommand(int id, int code) override;
+    // Enter on a directory of the list enters it, as a double click does.
+    void keyPressEvent(QKeyEvent *event) override;
 
   private:
     struct Entry {

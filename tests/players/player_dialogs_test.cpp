@@ -19,6 +19,8 @@
 #include <QImage>
 #include <QKeyEvent>
 
+#include <QTest>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -341,18 +343,27 @@ struct ImportEnv : Env {
     }
 };
 
+// With the keyboard alone: arrows choose, Enter on a directory enters it, Enter on a file imports it.
 TEST(ImportDialog, MovesAPlayerFromAnotherDirectory) {
     ImportEnv e;
     const std::string cwd = fs::current_path().string();
-    e.on([&](TemplateForm &t, QDialog &) {
-        Browse(t, {"ailleurs"}, "");
+    e.on([&](TemplateForm &t, QDialog &d) {
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QWidget *list = t.control(ImportPlayerDialog::kEntries);
+        list->setFocus(Qt::TabFocusReason);
+        ASSERT_EQ(t.itemText(ImportPlayerDialog::kEntries, 1), "[ailleurs]");
+        QTest::keyClick(list, Qt::Key_Down); // "[..]"
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
         EXPECT_EQ(t.text(ImportPlayerDialog::kDirectory).toStdString(), fs::canonical(e.elsewhere).string());
         EXPECT_EQ(t.itemText(ImportPlayerDialog::kEntries, 0), "Transfert.usr");
         EXPECT_EQ(t.itemText(ImportPlayerDialog::kEntries, 1), "[..]");
-        Browse(t, {}, "Transfert.usr");
-        t.click(ImportPlayerDialog::kValidate);
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
     });
     EXPECT_EQ(RunImportPlayer(e.ctx), 1);
+    EXPECT_TRUE(e.p.leftOpen.empty());
     EXPECT_EQ(fs::current_path().string(), cwd);
     EXPECT_FALSE(Exists(e.elsewhere + "/Transfert.usr"));
     EXPECT_TRUE(e.trashed("Transfert.usr"));
