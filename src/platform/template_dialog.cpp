@@ -26,14 +26,18 @@
 
 namespace zel {
 
-void PaintMark(QPainter &p, int x, int y, const QColor &colour) {
+QRegion MarkArrow(int x, int y) {
     // Rows of the arrow as (left, top, right, bottom), right and bottom exclusive.
     static constexpr int kRows[5][4] = {{2, 0, 5, 3}, {0, 3, 7, 4}, {1, 4, 6, 5}, {2, 5, 5, 6}, {3, 6, 4, 7}};
+    QRegion arrow;
     for (const auto &r : kRows)
-        p.fillRect(QRect(x + r[0], y + r[1], r[2] - r[0], r[3] - r[1]), colour);
+        arrow += QRect(x + r[0], y + r[1], r[2] - r[0], r[3] - r[1]);
+    return arrow;
 }
 
-// Draws Mark_List above every control; lets the mouse through.
+// Draws Mark_List above every control; lets the mouse through. A mark in the
+// face colour erases what earlier marks drew under it: the overlay shows
+// through there, so the controls below appear as they are.
 class MarkOverlay final : public QWidget {
   public:
     MarkOverlay(QWidget &host, TemplateForm &form) : QWidget(&host), form_(form) {
@@ -51,16 +55,20 @@ class MarkOverlay final : public QWidget {
         return false;
     }
     void paintEvent(QPaintEvent *) override {
-        QPainter p(this);
+        QRegion red;
         for (const Mark &m : form_.markList()) {
             const QWidget *c = form_.control(m.id);
-            if (!c || (m.colour != kMarkRed && m.colour != kMarkFace))
+            if (!c)
                 continue;
-            const QColor colour =
-                m.colour == kMarkRed ? QColor(255, 0, 0) : parentWidget()->palette().color(QPalette::Window);
             const QPoint origin = c->geometry().topLeft();
-            PaintMark(p, origin.x() + m.x, origin.y() + m.y, colour);
+            if (m.colour == kMarkRed)
+                red += MarkArrow(origin.x() + m.x, origin.y() + m.y);
+            else if (m.colour == kMarkFace)
+                red -= MarkArrow(origin.x() + m.x, origin.y() + m.y);
         }
+        QPainter p(this);
+        for (const QRect &r : red)
+            p.fillRect(r, QColor(255, 0, 0));
     }
 
   private:
@@ -703,7 +711,8 @@ void TemplateForm::markControl(int id, int x, int y, int colour) {
     marks_.push_back({id, x, y, colour});
     if (overlay_) {
         overlay_->raise();
-        overlay_->update();
+        if (const QWidget *c = control(id))
+            overlay_->update(MarkArrow(c->x() + x, c->y() + y));
     }
 }
 
