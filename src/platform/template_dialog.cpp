@@ -699,6 +699,9 @@ void TemplateForm::replaceControl(int id, QWidget *widget) {
     if (widget->accessibleName().isEmpty())
         widget->setAccessibleName(old->accessibleName());
     widget->stackUnder(old);
+    // Its place in the tab order too, so the first tab stop of the template
+    // still takes the focus when the dialog opens.
+    QWidget::setTabOrder(old, widget);
     widget->show();
     controls_[id] = widget;
     old->deleteLater();

@@ -216,6 +216,16 @@ TEST(TemplateDialog, marksStayInTheListAndAreRedrawnOnEveryPaint) {
     EXPECT_FALSE(red(tip));
 }
 
+TEST(TemplateDialog, aReplacedControlKeepsItsPlaceInTheTabOrder) {
+    SampleDialog d;
+    auto *own = new QLineEdit;
+    d.replaceControl(1004, own);
+    QWidget *w = own->nextInFocusChain();
+    while (w != &d && w != d.control(105))
+        w = w->nextInFocusChain();
+    EXPECT_EQ(w, d.control(105)); // before the next field, not after the last control
+}
+
 TEST(TemplateDialog, anErasedMarkShowsWhatWasUnderIt) {
     SampleDialog d;
     d.show();
