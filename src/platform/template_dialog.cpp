@@ -187,6 +187,32 @@ QAccessibleInterface *FigureFactory(const QString &class_name, QObject *object) 
     return new FigureAccessible(static_cast<QLabel *>(object));
 }
 
+// A field the user cannot type in is laid on the window colour, as the styles
+// lay a field that takes no input, its text in the text colour as before. It
+// follows the palette (a desktop turning dark).
+class ReadOnlyLook final : public QObject {
+  public:
+    explicit ReadOnlyLook(QWidget &field) : QObject(&field) {
+        apply(field);
+        field.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::PaletteChange)
+            apply(*static_cast<QWidget *>(watched)); // the same palette again sends nothing
+        return false;
+    }
+
+  private:
+    static void apply(QWidget &field) {
+        QPalette p = field.palette();
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setBrush(group, QPalette::Base, p.brush(group, QPalette::Window));
+        field.setPalette(p);
+    }
+};
+
 } // namespace
 
 TemplateForm::TemplateForm(QWidget &host, const DialogTemplate &tmpl) : host_(host), tmpl_(tmpl) {}
@@ -272,6 +298,8 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
         if (c.style & kPassword)
             e->setEchoMode(QLineEdit::Password);
         e->setReadOnly(c.style & kReadOnly);
+        if (c.style & kReadOnly)
+            new ReadOnlyLook(*e);
         if (c.style & kCentred)
             e->setAlignment(Qt::AlignHCenter);
         else if (c.style & kRightAligned)

@@ -216,6 +216,26 @@ TEST(TemplateDialog, marksStayInTheListAndAreRedrawnOnEveryPaint) {
     EXPECT_FALSE(red(tip));
 }
 
+TEST(TemplateDialog, readOnlyFieldsLieOnTheWindowColourWhateverThePalette) {
+    const DialogTemplate t{
+        "RO",
+        "Essai",
+        80,
+        40,
+        kDialogModalFrame,
+        {{1, Kind::Edit, "", 4, 4, 60, 12, kReadOnly}, {2, Kind::Edit, "", 4, 20, 60, 12}}};
+    SampleDialog d(t);
+    QPalette dark = d.palette();
+    dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
+    for (const QPalette &p : {d.palette(), dark}) {
+        d.setPalette(p);
+        const QImage shot = d.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(d.controlRect(1).center()), p.color(QPalette::Window));
+        EXPECT_EQ(shot.pixelColor(d.controlRect(2).center()), p.color(QPalette::Base));
+    }
+}
+
 TEST(TemplateDialog, aReplacedControlKeepsItsPlaceInTheTabOrder) {
     SampleDialog d;
     auto *own = new QLineEdit;
