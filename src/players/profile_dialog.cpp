@@ -4,6 +4,7 @@
 #include "days/classement_scale.h"
 #include "days/day_store.h"
 #include "platform/paths.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "players/player_library.h"
 #include "players/profile_rules.h"
@@ -62,7 +63,9 @@ ProfileDialog::ProfileDialog(SharedState &state, Platform &platform, QWidget *pa
     setCurrentIndex(kLowestList, -1);
     setCurrentIndex(kOwnList, -1);
     FitLabels(*this);
-    title_picture_.load(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")));
+    title_picture_ =
+        LoadPicture(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")),
+                    devicePixelRatioF());
 }
 
 QRect ProfileDialog::pictureRect() const {
@@ -71,7 +74,8 @@ QRect ProfileDialog::pictureRect() const {
     const BaseUnits b = baseUnits();
     const double f = std::min(b.x / 6.0, b.y / 13.0);
     // Copied unchanged; shrunk only when a smaller font leaves it no room.
-    const QSize size = f < 1.0 ? title_picture_.size() * f : title_picture_.size();
+    const QSize own = title_picture_.deviceIndependentSize().toSize();
+    const QSize size = f < 1.0 ? own * f : own;
     return {int(std::lround(kPictureX * b.x / 6.0)), int(std::lround(kPictureY * b.y / 13.0)), size.width(),
             size.height()};
 }

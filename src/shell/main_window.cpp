@@ -4,6 +4,7 @@
 #include "days/day_commands.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
+#include "platform/pictures.h"
 #include "players/player_commands.h"
 #include "shell/shell_dialogs.h"
 #include "stats/stats_commands.h"
@@ -57,7 +58,8 @@ MainWindow::MainWindow(Platform &platform, const std::string &start_dir, Openers
     picture_->setGeometry(0, kToolbarStrip, kPictureWidth, kPictureHeight);
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A missing picture leaves the area empty.
-    picture_->setPixmap(QPixmap(QString::fromStdString(ResolveStartPath(start_dir, ".\\data\\main.bmp"))));
+    picture_->setPixmap(LoadPicture(QString::fromStdString(ResolveStartPath(start_dir, ".\\data\\main.bmp")),
+                                    devicePixelRatioF()));
     picture_->setAccessibleName(QStringLiteral("Zel Manager"));
 
     // Accelerator table 117: each key sends its own id; a key already taken
@@ -198,7 +200,6 @@ void MainWindow::buildToolbar(const std::vector<ToolbarSlot> &layout, const char
     toolbar_->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->setGeometry(0, 0, kPictureWidth, kToolbarStrip);
-    const QPixmap strip(QString::fromLatin1(images));
     for (const ToolbarSlot &slot : layout) {
         if (slot.id == 0) {
             toolbar_->addSeparator();
@@ -206,9 +207,9 @@ void MainWindow::buildToolbar(const std::vector<ToolbarSlot> &layout, const char
         }
         const QString tip =
             QString::fromUtf8(ToolbarTipText(slot.id).data(), qsizetype(ToolbarTipText(slot.id).size()));
-        QAction *a = toolbar_->addAction(
-            QIcon(strip.copy(slot.image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight)),
-            tip);
+        QAction *a = toolbar_->addAction(StripIcon(QString::fromLatin1(images), slot.image,
+                                                   QSize(kToolbarImageWidth, kToolbarImageHeight)),
+                                         tip);
         a->setToolTip(tip);
         a->setData(slot.id);
         const int id = slot.id;
