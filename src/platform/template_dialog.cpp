@@ -213,6 +213,26 @@ class ReadOnlyLook final : public QObject {
     }
 };
 
+// The width a text needs on one line in its control, frame and indicator included.
+int OneLineWidth(QWidget &w) {
+    auto *l = qobject_cast<QLabel *>(&w);
+    if (!l)
+        return w.sizeHint().width();
+    const bool wrap = l->wordWrap();
+    l->setWordWrap(false);
+    const int width = l->sizeHint().width();
+    l->setWordWrap(wrap);
+    return width;
+}
+
+bool TextFits(QWidget &w) {
+    auto *l = qobject_cast<QLabel *>(&w);
+    // A label at least two lines high is meant to wrap: its lines must all show.
+    if (l && l->wordWrap() && l->height() >= 2 * l->fontMetrics().height())
+        return l->heightForWidth(l->width()) <= l->height();
+    return OneLineWidth(w) <= w.width();
+}
+
 } // namespace
 
 TemplateForm::TemplateForm(QWidget &host, const DialogTemplate &tmpl) : host_(host), tmpl_(tmpl) {}
@@ -258,6 +278,7 @@ void TemplateForm::build() {
     for (QWidget *g : group_boxes)
         g->lower();
     nameInputs();
+    fitTexts();
     overlay_ = new MarkOverlay(host_, *this);
     overlay_->raise();
 }
@@ -435,6 +456,44 @@ void TemplateForm::nameInputs() {
         if (name.isEmpty())
             name = QString::fromStdString(PlainLabel(tmpl_.title));
         w->setAccessibleName(name);
+    }
+}
+
+// The templates were laid out for the classic dialog font; a wider font would
+// cut some of their texts. A text that needs more room takes it from free space
+// on the side it grows to (by its alignment), else its font shrinks until it fits.
+void TemplateForm::fitTexts() {
+    constexpr qreal kSmallestPoints = 6.0;
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const ControlTemplate &c = tmpl_.controls[i];
+        QWidget &w = *widgets_[i];
+        if ((c.kind != Kind::Static && c.kind != Kind::CheckBox && c.kind != Kind::RadioButton) || !*c.text ||
+            TextFits(w))
+            continue;
+        const QRect r = w.geometry();
+        const int extra = OneLineWidth(w) - r.width();
+        const int left = c.style & kRightAligned ? extra : c.style & kCentred ? (extra + 1) / 2 : 0;
+        const QRect grown = r.adjusted(-left, 0, extra - left, 0);
+        bool free = extra > 0 && host_.rect().contains(grown);
+        for (std::size_t j = 0; free && j < widgets_.size(); ++j) {
+            const QRect other = widgets_[j]->geometry();
+            if (j == i || (tmpl_.controls[j].style & kHidden))
+                continue;
+            // A frame around the text stays around it; any other control keeps its place.
+            free = tmpl_.controls[j].kind == Kind::GroupBox && other.contains(r) ? other.contains(grown)
+                                                                                 : !other.intersects(grown);
+        }
+        if (free) {
+            w.setGeometry(grown);
+            if (TextFits(w))
+                continue;
+            w.setGeometry(r);
+        }
+        QFont f = w.font();
+        while (!TextFits(w) && f.pointSizeF() > kSmallestPoints) {
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+            w.setFont(f);
+        }
     }
 }
 

@@ -194,6 +194,7 @@ class TemplateForm {
     QWidget *makeControl(const ControlTemplate &c);
     void userCommand(int id, int code);
     void nameInputs();
+    void fitTexts();
 
     QWidget &host_;
     const DialogTemplate &tmpl_;

@@ -15,7 +15,6 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -28,20 +27,6 @@ namespace {
 // Text limits in characters; the record fields keep one byte for the terminator.
 constexpr int kNameLimit = 32, kLicenceLimit = 16, kAgeLimit = 2, kClubLimit = 32, kPasswordLimit = 16;
 constexpr std::size_t kNameBytes = 31, kClubBytes = 63, kPasswordBytes = 15, kLabelBytes = 3;
-
-// The form's long notes were measured for the classic dialog font; with a wider
-// font they are made smaller rather than cut.
-void FitLabels(QWidget &dialog) {
-    constexpr qreal kSmallestPoints = 6.0;
-    constexpr int kSlack = 2; // pixels: a text exactly as wide as its label still wraps
-    for (QLabel *l : dialog.findChildren<QLabel *>()) {
-        QFont f = l->font();
-        while (QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width() - kSlack &&
-               f.pointSizeF() > kSmallestPoints)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
-        l->setFont(f);
-    }
-}
 
 } // namespace
 
@@ -62,7 +47,6 @@ ProfileDialog::ProfileDialog(SharedState &state, Platform &platform, QWidget *pa
         addItem(kOwnList, QString::fromLatin1(label));
     setCurrentIndex(kLowestList, -1);
     setCurrentIndex(kOwnList, -1);
-    FitLabels(*this);
     title_picture_ =
         LoadPicture(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")),
                     devicePixelRatioF());

@@ -236,6 +236,28 @@ TEST(TemplateDialog, readOnlyFieldsLieOnTheWindowColourWhateverThePalette) {
     }
 }
 
+TEST(TemplateDialog, aTextWiderThanItsControlTakesFreeRoomElseAFontThatFits) {
+    const DialogTemplate t{
+        "FIT",
+        "Essai",
+        200,
+        40,
+        kDialogModalFrame,
+        {{1, Kind::Static, "Extérieur du gymnase", 80, 4, 30, 8, kCentred}, // room on both sides
+         {2, Kind::Static, "Défaites à l'extérieur", 4, 20, 60, 8},         // a field beside it
+         {3, Kind::Edit, "", 64, 19, 40, 12}}};
+    SampleDialog d(t);
+    const auto fits = [&](int id) {
+        const auto *l = d.controlAs<QLabel>(id);
+        return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width();
+    };
+    EXPECT_TRUE(fits(1) && fits(2));
+    EXPECT_NEAR(d.controlRect(1).center().x(), d.dluRect(80, 4, 30, 8).center().x(), 1);
+    EXPECT_EQ(d.control(1)->font(), d.font());
+    EXPECT_EQ(d.controlRect(2), d.dluRect(4, 20, 60, 8));
+    EXPECT_LT(d.control(2)->font().pointSizeF(), d.font().pointSizeF());
+}
+
 TEST(TemplateDialog, aReplacedControlKeepsItsPlaceInTheTabOrder) {
     SampleDialog d;
     auto *own = new QLineEdit;
