@@ -187,32 +187,6 @@ QAccessibleInterface *FigureFactory(const QString &class_name, QObject *object) 
     return new FigureAccessible(static_cast<QLabel *>(object));
 }
 
-// A field the user cannot type in is laid on the window colour, as the styles
-// lay a field that takes no input, its text in the text colour as before. It
-// follows the palette (a desktop turning dark).
-class ReadOnlyLook final : public QObject {
-  public:
-    explicit ReadOnlyLook(QWidget &field) : QObject(&field) {
-        apply(field);
-        field.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::PaletteChange)
-            apply(*static_cast<QWidget *>(watched)); // the same palette again sends nothing
-        return false;
-    }
-
-  private:
-    static void apply(QWidget &field) {
-        QPalette p = field.palette();
-        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-            p.setBrush(group, QPalette::Base, p.brush(group, QPalette::Window));
-        field.setPalette(p);
-    }
-};
-
 // The width a text needs on one line in its control, frame and indicator included.
 int OneLineWidth(QWidget &w) {
     auto *l = qobject_cast<QLabel *>(&w);
@@ -319,8 +293,12 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
         if (c.style & kPassword)
             e->setEchoMode(QLineEdit::Password);
         e->setReadOnly(c.style & kReadOnly);
-        if (c.style & kReadOnly)
-            new ReadOnlyLook(*e);
+        if (c.style & kReadOnly) {
+            // No ground of its own: framed on the face it lies on, whatever the palette.
+            QPalette p = e->palette();
+            p.setBrush(QPalette::Base, Qt::transparent);
+            e->setPalette(p);
+        }
         if (c.style & kCentred)
             e->setAlignment(Qt::AlignHCenter);
         else if (c.style & kRightAligned)

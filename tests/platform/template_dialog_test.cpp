@@ -216,7 +216,7 @@ TEST(TemplateDialog, marksStayInTheListAndAreRedrawnOnEveryPaint) {
     EXPECT_FALSE(red(tip));
 }
 
-TEST(TemplateDialog, readOnlyFieldsLieOnTheWindowColourWhateverThePalette) {
+TEST(TemplateDialog, readOnlyFieldsShowTheFaceTheyLieOnWhateverThePalette) {
     const DialogTemplate t{
         "RO",
         "Essai",
