@@ -438,10 +438,25 @@ void TemplateForm::nameInputs() {
 }
 
 // The templates were laid out for the classic dialog font; a wider font would
-// cut some of their texts. A text that needs more room takes it from free space
-// on the side it grows to (by its alignment), else its font shrinks until it fits.
+// cut some of their texts. A text that needs more room takes it from free space,
+// on the side it grows to by its alignment first, else on either side; failing
+// that its font shrinks until it fits.
 void TemplateForm::fitTexts() {
     constexpr qreal kSmallestPoints = 6.0;
+    const auto free = [this](std::size_t i, const QRect &was, const QRect &grown) {
+        if (!host_.rect().contains(grown))
+            return false;
+        for (std::size_t j = 0; j < widgets_.size(); ++j) {
+            const QRect other = widgets_[j]->geometry();
+            if (j == i || (tmpl_.controls[j].style & kHidden))
+                continue;
+            // A frame around the text stays around it; any other control keeps its place.
+            if (tmpl_.controls[j].kind == Kind::GroupBox && other.contains(was) ? !other.contains(grown)
+                                                                                : other.intersects(grown))
+                return false;
+        }
+        return true;
+    };
     for (std::size_t i = 0; i < widgets_.size(); ++i) {
         const ControlTemplate &c = tmpl_.controls[i];
         QWidget &w = *widgets_[i];
@@ -450,25 +465,19 @@ void TemplateForm::fitTexts() {
             continue;
         const QRect r = w.geometry();
         const int extra = OneLineWidth(w) - r.width();
-        const int left = c.style & kRightAligned ? extra : c.style & kCentred ? (extra + 1) / 2 : 0;
-        const QRect grown = r.adjusted(-left, 0, extra - left, 0);
-        bool free = extra > 0 && host_.rect().contains(grown);
-        for (std::size_t j = 0; free && j < widgets_.size(); ++j) {
-            const QRect other = widgets_[j]->geometry();
-            if (j == i || (tmpl_.controls[j].style & kHidden))
+        const int aligned = c.style & kRightAligned ? extra : c.style & kCentred ? (extra + 1) / 2 : 0;
+        bool fitted = false;
+        for (const int left : {aligned, 0, extra}) { // pixels taken on the left, the rest on the right
+            const QRect grown = r.adjusted(-left, 0, extra - left, 0);
+            if (extra <= 0 || !free(i, r, grown))
                 continue;
-            // A frame around the text stays around it; any other control keeps its place.
-            free = tmpl_.controls[j].kind == Kind::GroupBox && other.contains(r) ? other.contains(grown)
-                                                                                 : !other.intersects(grown);
-        }
-        if (free) {
             w.setGeometry(grown);
-            if (TextFits(w))
-                continue;
+            if ((fitted = TextFits(w)))
+                break;
             w.setGeometry(r);
         }
         QFont f = w.font();
-        while (!TextFits(w) && f.pointSizeF() > kSmallestPoints) {
+        while (!fitted && !TextFits(w) && f.pointSizeF() > kSmallestPoints) {
             f.setPointSizeF(f.pointSizeF() - 0.5);
             w.setFont(f);
         }
