@@ -13,6 +13,7 @@
 #include "tournaments/tournament_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -146,11 +147,27 @@ void MainWindow::RefreshPlayerShell() {
         buildToolbar(kFullToolbar, kFullToolbarImages);
         full_ = true;
     }
+    fitMenuTitles();
     // A fixed frame: the menu bar (on as many rows as its titles need), the
     // toolbar strip and the picture.
     const int menu_height =
         std::max(menuBar()->heightForWidth(kPictureWidth), menuBar()->sizeHint().height());
     setFixedSize(kPictureWidth, menu_height + kToolbarStrip + kPictureHeight);
+}
+
+// The frame is as wide as its picture and a menu bar has one row: a desktop
+// font too large for every title to show is brought down until the last one does.
+void MainWindow::fitMenuTitles() {
+    QMenuBar *bar = menuBar();
+    QFont font = QApplication::font(bar);
+    bar->setFont(font);
+    bar->resize(kPictureWidth, bar->height());
+    const QList<QAction *> titles = bar->actions();
+    while (!titles.isEmpty() && bar->actionGeometry(titles.back()).right() >= kPictureWidth &&
+           font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bar->setFont(font);
+    }
 }
 
 // Both bars are replaced while the click that asked for it may still be under
