@@ -62,6 +62,10 @@
 // again on every repaint, in order, so a later mark wins over an earlier one at the same
 // place. clearMarks() empties the list.
 //
+// Look: a template text (static, check box, radio button) wider than its control in the
+// dialog font takes free room beside it, else a smaller font; read-only edits have no ground
+// of their own, so they show framed on the face they lie on.
+//
 // Pages: TemplatePage is the same machinery in a plain child widget (tab pages); its
 // commands go to onCommand, whose default calls the commandHandler function when set.
 #pragma once
