@@ -27,7 +27,11 @@ if(NOT "${ZEL_SCREENSHOTS_URL}" STREQUAL "")
   set(_zel_shots
       "main-window|The main window, a player loaded|La fenêtre principale, un joueur chargé"
       "day-entry|Entering a championship day|La saisie d'une journée de championnat"
-      "recap|The recap of a championship, tournaments included|Le récapitulatif d'un championnat, tournois compris")
+      "recap|The recap of a championship, tournaments included|Le récapitulatif d'un championnat, tournois compris"
+      "main-window-200|The main window at 200 %|La fenêtre principale à 200 %"
+      "graphs-200|The graphs at 200 %|Les graphes à 200 %"
+      "day-viewer-dark|A championship day under a dark desktop palette|Une journée de championnat sous une palette de bureau sombre"
+      "graphs-dark|The graphs under a dark desktop palette|Les graphes sous une palette de bureau sombre")
   set(_zel_type " type=\"default\"")
   string(APPEND ZEL_METAINFO_SCREENSHOTS "  <screenshots>\n")
   foreach(_zel_shot IN LISTS _zel_shots)

@@ -9,7 +9,7 @@ top=$(pwd)
 
 packages=(cmake ninja-build g++ pkg-config ccache qt6-base-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev nlohmann-json3-dev zlib1g-dev xvfb xauth xdotool imagemagick poppler-utils
-          fonts-dejavu-core dbus at-spi2-core python3-pyatspi desktop-file-utils clang libclang-rt-14-dev
+          fonts-dejavu-core dbus at-spi2-core python3-pyatspi qt6ct desktop-file-utils clang libclang-rt-14-dev
           libmd4c-dev libmd4c-html0-dev dpkg-dev file lintian appstream man-db qt6-translations-l10n valgrind)
 
 install_missing() {

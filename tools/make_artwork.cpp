@@ -9,6 +9,8 @@
 //   src/resources/images/toolbar123.png   full toolbar, 10 images of 16 x 15
 //   src/resources/images/zel.png          window icon, 64 x 64
 //   src/resources/images/zel-256.png      desktop icon, 256 x 256
+// and each picture and strip again at twice the size, "@2x" before the extension (PNG), for
+// screens at 200 %: the same drawing on a painter scaled by 2, so both sizes show one picture.
 //
 // The output depends only on this file, Qt's raster painter and, for the name on the main
 // picture, the DejaVu Sans Bold font file (fonts-dejavu-core), so a rerun gives the same files.
@@ -249,9 +251,10 @@ void paintBallShadow(QPainter &p, QPointF c, qreal rx, qreal ry) {
 // ---------------------------------------------------------------------------------------------
 // Main window picture, 320 x 240.
 
-QImage paintMain(const QString &fontFamily) {
-    QImage img(320, 240, QImage::Format_RGB32);
+QImage paintMain(const QString &fontFamily, int scale) {
+    QImage img(320 * scale, 240 * scale, QImage::Format_RGB32);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     paintBackdrop(p, QRectF(0, 0, 320, 240), 142);
 
@@ -291,9 +294,10 @@ QImage paintMain(const QString &fontFamily) {
 // ---------------------------------------------------------------------------------------------
 // Title picture, 128 x 128: the same scene, closer.
 
-QImage paintTitle() {
-    QImage img(128, 128, QImage::Format_RGB32);
+QImage paintTitle(int scale) {
+    QImage img(128 * scale, 128 * scale, QImage::Format_RGB32);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     paintBackdrop(p, QRectF(0, 0, 128, 128), 74);
 
@@ -308,10 +312,11 @@ QImage paintTitle() {
     paintBall(p, QPointF(24, 47), 4.6);
 
     // A thin frame so the picture sits cleanly on a dialog's face.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(0x9d, 0xb6, 0xcc));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(0, 0, 127, 127);
+    // Filled, not stroked: one pixel of the picture wide at either scale.
+    const QColor frame(0x9d, 0xb6, 0xcc);
+    for (const QRect &side :
+         {QRect(0, 0, 128, 1), QRect(0, 127, 128, 1), QRect(0, 0, 1, 128), QRect(127, 0, 1, 128)})
+        p.fillRect(side, frame);
     return img;
 }
 
@@ -565,10 +570,11 @@ void drawCup(QPainter &p) {
     p.drawLine(QPointF(4.5, 2.8), QPointF(4.5, 5.2));
 }
 
-QImage paintStrip(const std::vector<Glyph> &glyphs) {
-    QImage img(16 * int(glyphs.size()), 15, QImage::Format_ARGB32_Premultiplied);
+QImage paintStrip(const std::vector<Glyph> &glyphs, int scale) {
+    QImage img(16 * scale * int(glyphs.size()), 15 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(scale, scale);
     for (size_t i = 0; i < glyphs.size(); ++i) {
         if (!glyphs[i])
             continue;
@@ -649,14 +655,20 @@ int main(int argc, char **argv) {
     }
 
     bool ok = true;
-    // BMP from an RGB32 image is written as 24 bits per pixel, as the program's loaders expect.
-    ok &= save(paintMain(family), root + "/runtime/data/main.bmp", "BMP");
-    ok &= save(paintTitle(), root + "/runtime/data/titre.bmp", "BMP");
+    const QString data = root + "/runtime/data/";
     const QString images = root + "/src/resources/images/";
-    ok &= save(paintStrip({NewPlayer, LoadPlayer}), images + "toolbar122.png", "PNG");
-    ok &= save(paintStrip({NewPlayer, LoadPlayer, nullptr, nullptr, NewDay, ViewDays, Recap, nullptr,
-                           NewTournament, ViewTournaments}),
-               images + "toolbar123.png", "PNG");
+    const std::vector<Glyph> simple{NewPlayer, LoadPlayer};
+    const std::vector<Glyph> full{NewPlayer, LoadPlayer, nullptr, nullptr,       NewDay,
+                                  ViewDays,  Recap,      nullptr, NewTournament, ViewTournaments};
+    // BMP from an RGB32 image is written as 24 bits per pixel, as the program's loaders expect.
+    ok &= save(paintMain(family, 1), data + "main.bmp", "BMP");
+    ok &= save(paintTitle(1), data + "titre.bmp", "BMP");
+    ok &= save(paintStrip(simple, 1), images + "toolbar122.png", "PNG");
+    ok &= save(paintStrip(full, 1), images + "toolbar123.png", "PNG");
+    ok &= save(paintMain(family, 2), data + "main@2x.png", "PNG");
+    ok &= save(paintTitle(2), data + "titre@2x.png", "PNG");
+    ok &= save(paintStrip(simple, 2), images + "toolbar122@2x.png", "PNG");
+    ok &= save(paintStrip(full, 2), images + "toolbar123@2x.png", "PNG");
     ok &= save(paintIcon(64), images + "zel.png", "PNG");
     ok &= save(paintIcon(256), images + "zel-256.png", "PNG");
     return ok ? 0 : 1;

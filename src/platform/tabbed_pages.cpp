@@ -7,10 +7,6 @@
 
 namespace zel {
 
-namespace {
-constexpr int kPageMargin = 2; // pixels between the frame of the page area and the page
-}
-
 TabbedPages::TabbedPages(QWidget *parent) : QWidget(parent), bar_(new QTabBar(this)) {
     bar_->setDrawBase(false);
     bar_->setExpanding(false);
@@ -94,24 +90,34 @@ void TabbedPages::rebuildPage() {
         return;
     if (page_->parentWidget() != this)
         page_->setParent(this);
-    // Pages are painted in the window colour, the colour that erases validation marks.
-    page_->setAutoFillBackground(true);
     layoutPage();
     page_->show();
 }
 
+// The frame and its tabs as the style lays out a tab widget of this size.
+QStyleOptionTabWidgetFrame TabbedPages::frameOption() const {
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = bar_->sizeHint();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    frame.tabBarRect = style()->subElementRect(QStyle::SE_TabWidgetTabBar, &frame, this);
+    frame.rect = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &frame, this);
+    return frame;
+}
+
 QRect TabbedPages::pageArea() const {
-    const int top = bar_->sizeHint().height();
-    return QRect(0, top, width(), height() - top)
-        .adjusted(kPageMargin, kPageMargin, -kPageMargin, -kPageMargin);
+    QStyleOptionTabWidgetFrame frame = frameOption();
+    frame.rect = rect();
+    return style()->subElementRect(QStyle::SE_TabWidgetTabContents, &frame, this);
 }
 
 void TabbedPages::layoutPage() {
-    bar_->setGeometry(0, 0, width(), bar_->sizeHint().height());
-    if (page_) {
+    bar_->setGeometry(frameOption().tabBarRect);
+    if (page_) { // the whole display area, whatever size the page was made at
         const QRect area = pageArea();
+        page_->setFixedSize(area.size());
         page_->move(area.topLeft());
-        page_->resize(area.size()); // a fixed-size page keeps its own
     }
 }
 
@@ -119,16 +125,11 @@ void TabbedPages::resizeEvent(QResizeEvent *) {
     layoutPage();
 }
 
+// The page has no background of its own: the frame's shows through it, as in
+// the style's own tab widgets.
 void TabbedPages::paintEvent(QPaintEvent *) {
     QStylePainter p(this);
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(this);
-    frame.rect = pageArea().adjusted(-kPageMargin, -kPageMargin, kPageMargin, kPageMargin);
-    frame.shape = QTabBar::RoundedNorth;
-    frame.tabBarSize = bar_->sizeHint();
-    frame.tabBarRect = bar_->geometry();
-    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    p.drawPrimitive(QStyle::PE_FrameTabWidget, frame);
+    p.drawPrimitive(QStyle::PE_FrameTabWidget, frameOption());
 }
 
 } // namespace zel

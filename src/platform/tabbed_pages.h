@@ -22,9 +22,9 @@
 //   factory makes the new page, it is laid into the page area and shown, and
 //   pageChanged(to) is emitted.
 // - Exactly one page exists at a time (page(), or nullptr before the first rebuildPage
-//   or when the factory gave none). It is placed at the top-left of pageArea() and sized
-//   to it; a page with a fixed size keeps its size. Pages fill their background with
-//   the window colour.
+//   or when the factory gave none). It fills pageArea(), the display area the style gives
+//   a tab widget of this size, whatever size it was made at; it has no background of its
+//   own, so the frame's shows through as in the style's own tab widgets.
 // - A page must not delete itself nor change tabs from inside its own constructor.
 //
 // Generic: it knows nothing of days or tournaments.
@@ -37,6 +37,7 @@
 #include <functional>
 
 class QTabBar;
+class QStyleOptionTabWidgetFrame;
 
 namespace zel {
 
@@ -80,6 +81,7 @@ class TabbedPages : public QWidget {
 
   private:
     void onBarChanged(int to);
+    QStyleOptionTabWidgetFrame frameOption() const;
     void layoutPage();
 
     QTabBar *bar_;

@@ -26,14 +26,18 @@
 
 namespace zel {
 
-void PaintMark(QPainter &p, int x, int y, const QColor &colour) {
+QRegion MarkArrow(int x, int y) {
     // Rows of the arrow as (left, top, right, bottom), right and bottom exclusive.
     static constexpr int kRows[5][4] = {{2, 0, 5, 3}, {0, 3, 7, 4}, {1, 4, 6, 5}, {2, 5, 5, 6}, {3, 6, 4, 7}};
+    QRegion arrow;
     for (const auto &r : kRows)
-        p.fillRect(QRect(x + r[0], y + r[1], r[2] - r[0], r[3] - r[1]), colour);
+        arrow += QRect(x + r[0], y + r[1], r[2] - r[0], r[3] - r[1]);
+    return arrow;
 }
 
-// Draws Mark_List above every control; lets the mouse through.
+// Draws Mark_List above every control; lets the mouse through. A mark in the
+// face colour erases what earlier marks drew under it: the overlay shows
+// through there, so the controls below appear as they are.
 class MarkOverlay final : public QWidget {
   public:
     MarkOverlay(QWidget &host, TemplateForm &form) : QWidget(&host), form_(form) {
@@ -51,16 +55,20 @@ class MarkOverlay final : public QWidget {
         return false;
     }
     void paintEvent(QPaintEvent *) override {
-        QPainter p(this);
+        QRegion red;
         for (const Mark &m : form_.markList()) {
             const QWidget *c = form_.control(m.id);
-            if (!c || (m.colour != kMarkRed && m.colour != kMarkFace))
+            if (!c)
                 continue;
-            const QColor colour =
-                m.colour == kMarkRed ? QColor(255, 0, 0) : parentWidget()->palette().color(QPalette::Window);
             const QPoint origin = c->geometry().topLeft();
-            PaintMark(p, origin.x() + m.x, origin.y() + m.y, colour);
+            if (m.colour == kMarkRed)
+                red += MarkArrow(origin.x() + m.x, origin.y() + m.y);
+            else if (m.colour == kMarkFace)
+                red -= MarkArrow(origin.x() + m.x, origin.y() + m.y);
         }
+        QPainter p(this);
+        for (const QRect &r : red)
+            p.fillRect(r, QColor(255, 0, 0));
     }
 
   private:
@@ -179,6 +187,26 @@ QAccessibleInterface *FigureFactory(const QString &class_name, QObject *object) 
     return new FigureAccessible(static_cast<QLabel *>(object));
 }
 
+// The width a text needs on one line in its control, frame and indicator included.
+int OneLineWidth(QWidget &w) {
+    auto *l = qobject_cast<QLabel *>(&w);
+    if (!l)
+        return w.sizeHint().width();
+    const bool wrap = l->wordWrap();
+    l->setWordWrap(false);
+    const int width = l->sizeHint().width();
+    l->setWordWrap(wrap);
+    return width;
+}
+
+bool TextFits(QWidget &w) {
+    auto *l = qobject_cast<QLabel *>(&w);
+    // A label at least two lines high is meant to wrap: its lines must all show.
+    if (l && l->wordWrap() && l->height() >= 2 * l->fontMetrics().height())
+        return l->heightForWidth(l->width()) <= l->height();
+    return OneLineWidth(w) <= w.width();
+}
+
 } // namespace
 
 TemplateForm::TemplateForm(QWidget &host, const DialogTemplate &tmpl) : host_(host), tmpl_(tmpl) {}
@@ -224,6 +252,7 @@ void TemplateForm::build() {
     for (QWidget *g : group_boxes)
         g->lower();
     nameInputs();
+    fitTexts();
     overlay_ = new MarkOverlay(host_, *this);
     overlay_->raise();
 }
@@ -264,6 +293,12 @@ QWidget *TemplateForm::makeControl(const ControlTemplate &c) {
         if (c.style & kPassword)
             e->setEchoMode(QLineEdit::Password);
         e->setReadOnly(c.style & kReadOnly);
+        if (c.style & kReadOnly) {
+            // No ground of its own: framed on the face it lies on, whatever the palette.
+            QPalette p = e->palette();
+            p.setBrush(QPalette::Base, Qt::transparent);
+            e->setPalette(p);
+        }
         if (c.style & kCentred)
             e->setAlignment(Qt::AlignHCenter);
         else if (c.style & kRightAligned)
@@ -399,6 +434,53 @@ void TemplateForm::nameInputs() {
         if (name.isEmpty())
             name = QString::fromStdString(PlainLabel(tmpl_.title));
         w->setAccessibleName(name);
+    }
+}
+
+// The templates were laid out for the classic dialog font; a wider font would
+// cut some of their texts. A text that needs more room takes it from free space,
+// on the side it grows to by its alignment first, else on either side; failing
+// that its font shrinks until it fits.
+void TemplateForm::fitTexts() {
+    constexpr qreal kSmallestPoints = 6.0;
+    const auto free = [this](std::size_t i, const QRect &was, const QRect &grown) {
+        if (!host_.rect().contains(grown))
+            return false;
+        for (std::size_t j = 0; j < widgets_.size(); ++j) {
+            const QRect other = widgets_[j]->geometry();
+            if (j == i || (tmpl_.controls[j].style & kHidden))
+                continue;
+            // A frame around the text stays around it; any other control keeps its place.
+            if (tmpl_.controls[j].kind == Kind::GroupBox && other.contains(was) ? !other.contains(grown)
+                                                                                : other.intersects(grown))
+                return false;
+        }
+        return true;
+    };
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const ControlTemplate &c = tmpl_.controls[i];
+        QWidget &w = *widgets_[i];
+        if ((c.kind != Kind::Static && c.kind != Kind::CheckBox && c.kind != Kind::RadioButton) || !*c.text ||
+            TextFits(w))
+            continue;
+        const QRect r = w.geometry();
+        const int extra = OneLineWidth(w) - r.width();
+        const int aligned = c.style & kRightAligned ? extra : c.style & kCentred ? (extra + 1) / 2 : 0;
+        bool fitted = false;
+        for (const int left : {aligned, 0, extra}) { // pixels taken on the left, the rest on the right
+            const QRect grown = r.adjusted(-left, 0, extra - left, 0);
+            if (extra <= 0 || !free(i, r, grown))
+                continue;
+            w.setGeometry(grown);
+            if ((fitted = TextFits(w)))
+                break;
+            w.setGeometry(r);
+        }
+        QFont f = w.font();
+        while (!fitted && !TextFits(w) && f.pointSizeF() > kSmallestPoints) {
+            f.setPointSizeF(f.pointSizeF() - 0.5);
+            w.setFont(f);
+        }
     }
 }
 
@@ -691,6 +773,9 @@ void TemplateForm::replaceControl(int id, QWidget *widget) {
     if (widget->accessibleName().isEmpty())
         widget->setAccessibleName(old->accessibleName());
     widget->stackUnder(old);
+    // Its place in the tab order too, so the first tab stop of the template
+    // still takes the focus when the dialog opens.
+    QWidget::setTabOrder(old, widget);
     widget->show();
     controls_[id] = widget;
     old->deleteLater();
@@ -703,7 +788,8 @@ void TemplateForm::markControl(int id, int x, int y, int colour) {
     marks_.push_back({id, x, y, colour});
     if (overlay_) {
         overlay_->raise();
-        overlay_->update();
+        if (const QWidget *c = control(id))
+            overlay_->update(MarkArrow(c->x() + x, c->y() + y));
     }
 }
 

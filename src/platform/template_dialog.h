@@ -57,9 +57,14 @@
 //
 // Marks: markControl(id, x, y, colour) appends {id, x, y, colour} to markList() (Mark_List)
 // and shows it: a 7 x 7 downward arrow whose origin is the control's top-left corner plus
-// (x, y), which may stand above the control. kMarkRed flags a faulty field, kMarkFace erases
-// (the dialog face colour). Every mark of the list is drawn again on every repaint, in
-// order, so a later mark covers an earlier one. clearMarks() empties the list.
+// (x, y), which may stand above the control. kMarkRed flags a faulty field, kMarkFace erases:
+// where it lies, the controls under the marks show again as they are. The list is drawn
+// again on every repaint, in order, so a later mark wins over an earlier one at the same
+// place. clearMarks() empties the list.
+//
+// Look: a template text (static, check box, radio button) wider than its control in the
+// dialog font takes free room beside it, else a smaller font; read-only edits have no ground
+// of their own, so they show framed on the face they lie on.
 //
 // Pages: TemplatePage is the same machinery in a plain child widget (tab pages); its
 // commands go to onCommand, whose default calls the commandHandler function when set.
@@ -70,6 +75,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 
 #include <chrono>
@@ -79,7 +85,6 @@
 #include <string_view>
 #include <vector>
 
-class QPainter;
 class QTimer;
 class QButtonGroup;
 
@@ -113,7 +118,7 @@ struct Mark {
 
 // The arrow: five rows, 7 pixels wide and 7 high, origin (x, y) at the top-left
 // of its bounding box.
-void PaintMark(QPainter &painter, int x, int y, const QColor &colour);
+QRegion MarkArrow(int x, int y);
 
 class MarkOverlay;
 
@@ -193,6 +198,7 @@ class TemplateForm {
     QWidget *makeControl(const ControlTemplate &c);
     void userCommand(int id, int code);
     void nameInputs();
+    void fitTexts();
 
     QWidget &host_;
     const DialogTemplate &tmpl_;

@@ -4,6 +4,7 @@
 #include "days/classement_scale.h"
 #include "days/day_store.h"
 #include "platform/paths.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "players/player_library.h"
 #include "players/profile_rules.h"
@@ -14,7 +15,6 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
 
 #include <algorithm>
@@ -27,20 +27,6 @@ namespace {
 // Text limits in characters; the record fields keep one byte for the terminator.
 constexpr int kNameLimit = 32, kLicenceLimit = 16, kAgeLimit = 2, kClubLimit = 32, kPasswordLimit = 16;
 constexpr std::size_t kNameBytes = 31, kClubBytes = 63, kPasswordBytes = 15, kLabelBytes = 3;
-
-// The form's long notes were measured for the classic dialog font; with a wider
-// font they are made smaller rather than cut.
-void FitLabels(QWidget &dialog) {
-    constexpr qreal kSmallestPoints = 6.0;
-    constexpr int kSlack = 2; // pixels: a text exactly as wide as its label still wraps
-    for (QLabel *l : dialog.findChildren<QLabel *>()) {
-        QFont f = l->font();
-        while (QFontMetrics(f).horizontalAdvance(l->text()) > l->contentsRect().width() - kSlack &&
-               f.pointSizeF() > kSmallestPoints)
-            f.setPointSizeF(f.pointSizeF() - 0.5);
-        l->setFont(f);
-    }
-}
 
 } // namespace
 
@@ -61,8 +47,9 @@ ProfileDialog::ProfileDialog(SharedState &state, Platform &platform, QWidget *pa
         addItem(kOwnList, QString::fromLatin1(label));
     setCurrentIndex(kLowestList, -1);
     setCurrentIndex(kOwnList, -1);
-    FitLabels(*this);
-    title_picture_.load(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")));
+    title_picture_ =
+        LoadPicture(QString::fromStdString(ResolveStartPath(state_.Start_Dir, ".\\data\\titre.bmp")),
+                    devicePixelRatioF());
 }
 
 QRect ProfileDialog::pictureRect() const {
@@ -71,7 +58,8 @@ QRect ProfileDialog::pictureRect() const {
     const BaseUnits b = baseUnits();
     const double f = std::min(b.x / 6.0, b.y / 13.0);
     // Copied unchanged; shrunk only when a smaller font leaves it no room.
-    const QSize size = f < 1.0 ? title_picture_.size() * f : title_picture_.size();
+    const QSize own = title_picture_.deviceIndependentSize().toSize();
+    const QSize size = f < 1.0 ? own * f : own;
     return {int(std::lround(kPictureX * b.x / 6.0)), int(std::lround(kPictureY * b.y / 13.0)), size.width(),
             size.height()};
 }

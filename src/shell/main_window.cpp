@@ -4,6 +4,7 @@
 #include "days/day_commands.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
+#include "platform/pictures.h"
 #include "players/player_commands.h"
 #include "shell/shell_dialogs.h"
 #include "stats/stats_commands.h"
@@ -12,6 +13,7 @@
 #include "tournaments/tournament_commands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -57,7 +59,8 @@ MainWindow::MainWindow(Platform &platform, const std::string &start_dir, Openers
     picture_->setGeometry(0, kToolbarStrip, kPictureWidth, kPictureHeight);
     picture_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // A missing picture leaves the area empty.
-    picture_->setPixmap(QPixmap(QString::fromStdString(ResolveStartPath(start_dir, ".\\data\\main.bmp"))));
+    picture_->setPixmap(LoadPicture(QString::fromStdString(ResolveStartPath(start_dir, ".\\data\\main.bmp")),
+                                    devicePixelRatioF()));
     picture_->setAccessibleName(QStringLiteral("Zel Manager"));
 
     // Accelerator table 117: each key sends its own id; a key already taken
@@ -144,11 +147,27 @@ void MainWindow::RefreshPlayerShell() {
         buildToolbar(kFullToolbar, kFullToolbarImages);
         full_ = true;
     }
+    fitMenuTitles();
     // A fixed frame: the menu bar (on as many rows as its titles need), the
     // toolbar strip and the picture.
     const int menu_height =
         std::max(menuBar()->heightForWidth(kPictureWidth), menuBar()->sizeHint().height());
     setFixedSize(kPictureWidth, menu_height + kToolbarStrip + kPictureHeight);
+}
+
+// The frame is as wide as its picture and a menu bar has one row: a desktop
+// font too large for every title to show is brought down until the last one does.
+void MainWindow::fitMenuTitles() {
+    QMenuBar *bar = menuBar();
+    QFont font = QApplication::font(bar);
+    bar->setFont(font);
+    bar->resize(kPictureWidth, bar->height());
+    const QList<QAction *> titles = bar->actions();
+    while (!titles.isEmpty() && bar->actionGeometry(titles.back()).right() >= kPictureWidth &&
+           font.pointSizeF() > 6) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        bar->setFont(font);
+    }
 }
 
 // Both bars are replaced while the click that asked for it may still be under
@@ -198,7 +217,6 @@ void MainWindow::buildToolbar(const std::vector<ToolbarSlot> &layout, const char
     toolbar_->setIconSize(QSize(kToolbarImageWidth, kToolbarImageHeight));
     toolbar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolbar_->setGeometry(0, 0, kPictureWidth, kToolbarStrip);
-    const QPixmap strip(QString::fromLatin1(images));
     for (const ToolbarSlot &slot : layout) {
         if (slot.id == 0) {
             toolbar_->addSeparator();
@@ -206,9 +224,9 @@ void MainWindow::buildToolbar(const std::vector<ToolbarSlot> &layout, const char
         }
         const QString tip =
             QString::fromUtf8(ToolbarTipText(slot.id).data(), qsizetype(ToolbarTipText(slot.id).size()));
-        QAction *a = toolbar_->addAction(
-            QIcon(strip.copy(slot.image * kToolbarImageWidth, 0, kToolbarImageWidth, kToolbarImageHeight)),
-            tip);
+        QAction *a = toolbar_->addAction(StripIcon(QString::fromLatin1(images), slot.image,
+                                                   QSize(kToolbarImageWidth, kToolbarImageHeight)),
+                                         tip);
         a->setToolTip(tip);
         a->setData(slot.id);
         const int id = slot.id;

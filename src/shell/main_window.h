@@ -68,6 +68,7 @@ class MainWindow final : public QMainWindow {
 
   private:
     void buildMenu(const std::vector<MenuEntry> &entries);
+    void fitMenuTitles();
     void buildToolbar(const std::vector<ToolbarSlot> &layout, const char *images);
     void runStep(Step step);
     void setMenuItems(const int *ids, std::size_t count, bool enabled);

@@ -4,15 +4,16 @@
 #include "days/classement_scale.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
+#include "platform/pictures.h"
 #include "platform/platform.h"
 #include "players/player_library.h"
 #include "resources/templates/shell_templates.h"
 #include "shell/command_context.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
-#include "zel_homepage.h"
 #include "text/cp1252.h"
 #include "text/fixed_text.h"
+#include "zel_homepage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -129,18 +130,20 @@ std::string HomePage(const std::string &program_dir) {
     return QUrl::fromLocalFile(page).toString(QUrl::FullyEncoded).toStdString();
 }
 
-AboutBox::AboutBox(const std::string &picture_path, std::string home_page, Platform &platform, QWidget *parent)
+AboutBox::AboutBox(const std::string &picture_path, std::string home_page, Platform &platform,
+                   QWidget *parent)
     : TemplateDialog(kAboutTemplate, parent), home_page_(std::move(home_page)), platform_(platform) {
     QString address = QString::fromStdString(home_page_);
     if (*ZEL_CONTACT)
         address += QStringLiteral("\n" ZEL_CONTACT);
     setText(kAboutAddressId, address);
     // The frame holds the picture at its own size; a missing picture leaves the frame empty.
-    const QPixmap picture(QString::fromStdString(picture_path));
+    const QPixmap picture = LoadPicture(QString::fromStdString(picture_path), devicePixelRatioF());
     setPicture(kAboutPictureId, picture);
+    const QSize size = picture.deviceIndependentSize().toSize();
     if (QWidget *frame = control(kAboutPictureId); frame && !picture.isNull())
-        frame->setGeometry(0, 0, std::min(frame->width(), picture.width() + 2),
-                           std::min(frame->height(), picture.height() + 2));
+        frame->setGeometry(0, 0, std::min(frame->width(), size.width() + 2),
+                           std::min(frame->height(), size.height() + 2));
 }
 
 void AboutBox::onCommand(int id, int) {

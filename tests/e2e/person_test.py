@@ -12,7 +12,12 @@ every input control has a name of its own and every text of the dialog is
 there for a screen reader. Afterwards the player file is read back through
 zel-export, the PDF through pdftotext, and the exit code must be 0.
 
-Screenshots of every step are kept in OUT/shots. Exit code 77 (skipped) when
+Once the player is saved the program is started twice more on it, at 200 % and under a
+dark desktop palette, and every dialog is opened and looked at: a text cut by
+its control is a fault.
+
+Screenshots of every step are kept in OUT/shots, those of the two looks in
+OUT/looks-200/shots and OUT/looks-dark/shots. Exit code 77 (skipped) when
 Xvfb, xdotool or the other tools are not installed.
 """
 
@@ -60,6 +65,8 @@ def check_prerequisites():
             skip(f"{tool} is not installed (package {package})")
     if not os.path.exists(AT_SPI_LAUNCHER):
         skip("the AT-SPI bus is not installed (package at-spi2-core)")
+    if not os.path.exists(QT6CT_DARK):
+        skip("the dark desktop palette is not installed (package qt6ct)")
     try:
         import pyatspi  # noqa: F401  (only to know it is there)
     except ImportError:
@@ -90,14 +97,14 @@ class StepError(Exception):
 
 
 class Display:
-    def __init__(self, out):
+    def __init__(self, out, screen="1024x768"):
         self.out = out
         self.shots = os.path.join(out, "shots")
         os.makedirs(self.shots, exist_ok=True)
         self.count = 0
         r, w = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(w), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(w), "-screen", "0", f"{screen}x24", "-nolisten", "tcp"],
             pass_fds=(w,), stderr=subprocess.DEVNULL)
         os.close(w)
         with os.fdopen(r) as f:
@@ -803,6 +810,208 @@ def check_pdf(pdf, championship, failures):
             failures.add(f"printed recap: '{w}' not in the PDF text")
 
 
+# ------------------------------------- looks: twice the scale, a dark desktop
+#
+# The program started again on the player of the scenario, once at 200 % and
+# once under a dark desktop palette (qt6ct's "darker" colours, as a desktop
+# sets them), every dialog opened by keyboard only (at 200 % the
+# accessibility tree gives places in unscaled pixels), looked at for texts cut
+# by their control and photographed; nothing is changed.
+
+LOOKS = {  # name: (environment, scale, screen)
+    "200": ({"QT_SCALE_FACTOR": "2"}, 2, "2048x1536"),
+    "dark": ({"QT_QPA_PLATFORMTHEME": "qt6ct"}, 1, "1024x768"),
+}
+QT6CT_DARK = "/usr/share/qt6ct/colors/darker.conf"
+TEXT_ROLES = {"label", "check box", "radio button"}
+
+# (keys over the main window, title, keys inside it, keys that close it). A
+# title opened by the keys inside comes next, closed before its opener; keys
+# are groups sent one group at a time, so a menu opens before its item is chosen.
+LOOK_DIALOGS = [
+    ([["ctrl+n"]], "Ajout d'un joueur", [], [["alt+a"]]),
+    ([["alt+j"], ["m"]], "Modification du profil du joueur", [], [["alt+a"]]),
+    ([["alt+j"], ["s"]], "Suppression du joueur", [], [["alt+n"]]),
+    ([["ctrl+i"]], "Importation de joueur", [], [["alt+a"]]),
+    ([["ctrl+a"]], "Résultat d'une journée", [], [["alt+a"]]),
+    ([["ctrl+s"]], "Championnats : Visualisation", [["Down"], ["alt+v"]], [["alt+f"]]),
+    (None, "Journées d'un championnat : Visualisation", [], [["alt+o"]]),
+    ([["alt+s"], ["m"]], "Championnats : Modification d'une journée", [["Down"], ["alt+v"]], [["alt+f"]]),
+    (None, "Journées d'un championnat : Modification", [], [["alt+a"]]),
+    ([["ctrl+t"]], "Ajout d'un tournoi", [], [["alt+a"]]),
+    ([["ctrl+o"]], "Tournois : Visualisation", [["Down"], ["alt+v"]], [["alt+f"]]),
+    (None, "Tournois : Visualisation", [], [["alt+o"]]),
+    ([["alt+s"], ["Up"], ["Return"]], "Tournois : Modification", [["Down"], ["alt+v"]], [["alt+f"]]),
+    (None, "Tournois : Modification", [], [["alt+a"]]),
+    ([["ctrl+e"]], "Récapitulatif", [], [["alt+o"]]),
+    ([["ctrl+d"]], "Détails sur le championnat", [], [["Return"]]),
+    ([["ctrl+g"]], "Graphes", [], [["alt+f"]]),
+    ([["alt+o"], ["Down"], ["Return"]], "Options", [], [["shift+Tab"], ["space"]]),
+    ([["alt+a"], ["a"]], "Au sujet de ...", [], [["alt+o"]]),
+]
+
+
+class Picture:
+    """The pixels of a screenshot."""
+
+    def __init__(self, path):
+        data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"], capture_output=True, check=True).stdout
+        m = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width, self.height, self.rgb = int(m.group(1)), int(m.group(2)), data[m.end():]
+
+    def at(self, x, y):
+        i = 3 * (y * self.width + x)
+        return self.rgb[i:i + 3]
+
+
+def cut_text(pic, x, y, w, h, scale):
+    """Whether the ink in the box runs from its left edge to its right edge,
+    frame lines left out: a text as wide as its control or wider, cut there.
+    A text that fits leaves the space of its alignment on one side at least."""
+    x, y, w, h = (round(v * scale) for v in (x, y, w, h))
+    w, h = min(w, pic.width - x), min(h, pic.height - y)
+    if w <= 2 or h <= 2 or x < 0 or y < 0:
+        return False
+    counts = {}
+    for j in range(h):
+        for i in range(w):
+            c = pic.at(x + i, y + j)
+            counts[c] = counts.get(c, 0) + 1
+    bg = max(counts, key=counts.get)
+    ink = [[max(abs(a - b) for a, b in zip(pic.at(x + i, y + j), bg)) > 80 for i in range(w)] for j in range(h)]
+    top, bottom, framed = 0, h - 1, False
+    while top < bottom and sum(ink[top]) > 0.6 * w:  # a frame's top and bottom
+        top, framed = top + 1, True
+    while bottom > top and sum(ink[bottom]) > 0.6 * w:
+        bottom, framed = bottom - 1, True
+    cols = [sum(ink[j][i] for j in range(top, bottom + 1)) for i in range(w)]
+    left, right = 0, w - 1
+    while left < right and cols[left] > 0.6 * (bottom - top + 1):  # its sides
+        left, framed = left + 1, True
+    while right > left and cols[right] > 0.6 * (bottom - top + 1):
+        right, framed = right - 1, True
+    inked = [i for i in range(left, right + 1) if cols[i]]
+    if not inked:
+        return False
+    slack = scale * 5 if framed else 0  # a frame indents its text
+    return inked[0] - left <= slack and right - inked[-1] <= slack
+
+
+class Looks:
+    """One look at every dialog under one setting."""
+
+    def __init__(self, person, name, scale, failures):
+        self.p, self.name, self.scale, self.failures = person, name, scale, failures
+
+    def send(self, groups):
+        for g in groups:
+            self.p.d.key(*g)
+            time.sleep(0.3)
+
+    def look(self, title, wid):
+        path = self.p.d.shot(re.sub(r"\W+", "-", normal(title).lower()).strip("-"), wid)
+        pic = Picture(path)
+        window = self.p.s.window(title)
+        wx, wy, _, _ = self.p.s.extents(window)
+        for node, _ in self.p.s.walk(window):
+            if node.getRoleName() in TEXT_ROLES and node.name:
+                x, y, w, h = self.p.s.extents(node)
+                if cut_text(pic, x - wx, y - wy, w, h, self.scale):
+                    self.failures.add(f"{self.name}: '{title}': the text '{normal(node.name)}' is cut by its "
+                                      f"control at {self.p.s.where(node)}")
+
+    def close(self, wid, title, keys):
+        self.p.d.focus(wid)
+        self.send(keys)
+        end = time.time() + STEP_TIMEOUT
+        while wid in self.p.d.xdo("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$").split():
+            if time.time() > end:
+                raise StepError(f"'{title}' did not close")
+            time.sleep(0.1)
+
+    def opened(self, title, opener):
+        """The window of that title, other than its opener (a list and the
+        tabs it opens may have one title)."""
+        end = time.time() + STEP_TIMEOUT
+        while time.time() < end:
+            ids = self.p.d.xdo("search", "--onlyvisible", "--name", "^" + re.escape(title) + "$").split()
+            ids = [i for i in ids if i != opener]
+            if ids:
+                return ids[-1]
+            time.sleep(0.1)
+        raise StepError(f"'{title}' did not open")
+
+    def dialogs(self):
+        opener = None  # (wid, title, keys that close it) of a dialog that opened another
+        for keys, title, inside, close in LOOK_DIALOGS:
+            if keys is not None:
+                self.p.d.focus(self.p.main_window())
+                self.send(keys)
+            wid = self.opened(title, opener[0] if opener else None)
+            self.p.d.focus(wid)
+            time.sleep(0.3)
+            self.look(title, wid)
+            if inside:
+                self.send(inside)
+                opener = (wid, title, close)
+                continue
+            self.close(wid, title, close)
+            if opener:
+                self.close(*opener)
+                opener = None
+
+
+def looks(args, out, home, failures):
+    """The player of the scenario shown under each setting of LOOKS, on a
+    display of its own, on the accessibility bus already there (the reader
+    keeps the first bus it met)."""
+    for name, (extra, scale, screen) in LOOKS.items():
+        where = os.path.join(out, f"looks-{name}")
+        shutil.rmtree(where, ignore_errors=True)
+        display = Display(where, screen)  # sets DISPLAY
+        runtime_dir = os.path.join(where, "xdg-runtime")
+        os.makedirs(runtime_dir, mode=0o700)
+        env = dict(os.environ, ZEL_HOME=home, ZEL_DATA_DIR=args.runtime, ZEL_PROGRAM=args.program,
+                   XDG_RUNTIME_DIR=runtime_dir, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_ACCESSIBILITY="1", LC_ALL="C.UTF-8", TZ="UTC", XDG_CONFIG_HOME=os.path.join(where, "config"))
+        env.pop("QT_QPA_PLATFORMTHEME", None)
+        env.update(extra)
+        os.makedirs(os.path.join(where, "config", "qt6ct"))
+        with open(os.path.join(where, "config", "qt6ct", "qt6ct.conf"), "w") as f:
+            f.write(f"[Appearance]\ncolor_scheme_path={QT6CT_DARK}\ncustom_palette=true\nstyle=Fusion\n")
+        log = open(os.path.join(where, "zel.log"), "w")
+        program = subprocess.Popen([args.launcher], env=env, stdout=log, stderr=subprocess.STDOUT)
+        try:
+            screen_reader = Screen(os.path.basename(args.program))
+            p = Person(display, screen_reader, None, failures)
+            display.shot("start", p.main_window())
+            p.command(["ctrl+h"])
+            wid = display.window("^Chargement d'un joueur$")
+            display.focus(wid)
+            display.key("Down", "Tab")
+            display.type(PLAYER["password"])
+            Looks(p, name, scale, failures).look("Chargement d'un joueur", wid)
+            display.key("alt+v")
+            if not display.gone("^Chargement d'un joueur$"):
+                raise StepError("the player did not load")
+            time.sleep(0.3)
+            display.shot("player-loaded", p.main_window())
+            Looks(p, name, scale, failures).dialogs()
+            p.command(["alt+j"])
+            time.sleep(0.3)
+            display.key("q")
+            program.wait(timeout=STEP_TIMEOUT)
+        except (StepError, subprocess.TimeoutExpired) as e:
+            failures.add(f"looks {name}: {e}")
+            display.shot("failed")
+        finally:
+            if program.poll() is None:
+                program.kill()
+                program.wait()
+            display.close()
+            log.close()
+
+
 # ----------------------------------------------------------------- running
 
 
@@ -861,6 +1070,8 @@ def run(args):
                 failures.add(f"the program ended with code {code}")
         except subprocess.TimeoutExpired:
             failures.add("the program did not end after Quitter")
+        step = "looks"
+        looks(args, out, home, failures)
     except (StepError, subprocess.TimeoutExpired) as e:
         failures.add(f"step '{step}' could not be done: {e}")
         display.shot(f"failed-{step.replace(' ', '-')}")

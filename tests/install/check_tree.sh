@@ -22,7 +22,7 @@ for f in bin/zel-manager bin/zel-export libexec/zel-manager/zel; do
 done
 [ "$(head -c 4 "$root/libexec/zel-manager/zel" | od -An -c | tr -d ' ')" = '177ELF' ] ||
     fail "libexec/zel-manager/zel is not the program"
-for f in Zel.ini data/main.bmp data/titre.bmp zel.hlp help/zel.hlp; do
+for f in Zel.ini data/main.bmp data/main@2x.png data/titre.bmp data/titre@2x.png zel.hlp help/zel.hlp; do
     cmp -s "$root/share/zel-manager/$f" "$source/runtime/$f" || fail "share/zel-manager/$f differs"
 done
 
@@ -126,7 +126,7 @@ launcher=$root/bin/zel-manager
 
 check_folder() { # DIR: a complete run-time folder
     local dir=$1
-    for f in Zel.ini data/main.bmp data/titre.bmp zel.hlp help/zel.hlp; do
+    for f in Zel.ini data/main.bmp data/main@2x.png data/titre.bmp data/titre@2x.png zel.hlp help/zel.hlp; do
         [ -f "$dir/$f" ] || fail "$dir/$f not created"
     done
     [ -d "$dir/users" ] || fail "$dir/users not created"

@@ -24,14 +24,15 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli refuses $metain
 
 grep -qF '<url type="homepage">https://zel.example.org/manager/</url>' "$metainfo" || fail "home page not listed"
 grep -qF '<update_contact>contact@zel.example.org</update_contact>' "$metainfo" || fail "contact not listed"
-[ "$(grep -c '<screenshot[ >]' "$metainfo")" = 3 ] || fail "not three screenshots"
+pictures=$(grep -cE '!\[[^]]+\]\(docs/[a-z0-9-]+\.png\)' "$source/README.md")
+[ "$(grep -c '<screenshot[ >]' "$metainfo")" = "$pictures" ] || fail "not the README's $pictures screenshots"
 [ "$(grep -c '<screenshot type="default">' "$metainfo")" = 1 ] || fail "not one default screenshot"
 # Each README picture, with its caption in the README and a French one.
-grep -oE '!\[[^]]+\]\(docs/[a-z-]+\.png\)' "$source/README.md" | while IFS= read -r picture; do
+grep -oE '!\[[^]]+\]\(docs/[a-z0-9-]+\.png\)' "$source/README.md" | while IFS= read -r picture; do
     caption=$(echo "$picture" | sed -E 's/^!\[(.*)\]\(.*$/\1/')
     name=$(echo "$picture" | sed -E 's/^.*\(docs\/(.*)\)$/\1/')
     grep -qF "<caption>$caption</caption>" "$metainfo" || fail "no caption \"$caption\""
     grep -qF "<image>https://zel.example.org/manager/docs/$name</image>" "$metainfo" || fail "no picture $name"
 done
-[ "$(grep -c '<caption xml:lang="fr">' "$metainfo")" = 3 ] || fail "not three French captions"
+[ "$(grep -c '<caption xml:lang="fr">' "$metainfo")" = "$pictures" ] || fail "not $pictures French captions"
 echo "metainfo with a web home page: ok"

@@ -64,6 +64,7 @@ appstream_id=$(sed -n 's#^/usr/share/metainfo/\(.*\)\.metainfo\.xml$#\1#p' "$wor
 [ -n "$appstream_id" ] || fail "no metainfo in share/metainfo/"
 for f in bin/zel-manager bin/zel-export libexec/zel-manager/zel \
     share/zel-manager/Zel.ini share/zel-manager/data/main.bmp share/zel-manager/data/titre.bmp \
+    share/zel-manager/data/main@2x.png share/zel-manager/data/titre@2x.png \
     share/zel-manager/zel.hlp share/zel-manager/help/zel.hlp \
     share/applications/zel-manager.desktop \
     share/icons/hicolor/64x64/apps/zel-manager.png share/icons/hicolor/256x256/apps/zel-manager.png \

@@ -89,7 +89,6 @@ TEST(TabbedPages, rebuildsOnePageOnEveryChangeUnlessTheGuardRefuses) {
     EXPECT_TRUE(first.isNull());
     EXPECT_EQ(static_cast<QLabel *>(tabs.page())->text(), "page 2");
     EXPECT_EQ(tabs.findChildren<QLabel *>().size(), 1);
-    EXPECT_TRUE(tabs.pageArea().contains(tabs.page()->geometry()));
 
     allow = false;
     QPointer<QWidget> kept = tabs.page();
@@ -97,6 +96,23 @@ TEST(TabbedPages, rebuildsOnePageOnEveryChangeUnlessTheGuardRefuses) {
     EXPECT_EQ(tabs.tabBar()->currentIndex(), 2);
     EXPECT_FALSE(kept.isNull());
     EXPECT_EQ(made, 2);
+}
+
+TEST(TabbedPages, thePageFillsTheDisplayAreaWhateverSizeItWasMadeAt) {
+    TabbedPages tabs;
+    tabs.resize(400, 300);
+    tabs.setPageFactory([](int, QWidget *parent) {
+        auto *page = new QWidget(parent);
+        page->setFixedSize(200, 100); // a page template smaller than the tabs
+        return page;
+    });
+    tabs.addTab("Journée n°1");
+    tabs.rebuildPage();
+    const QRect page = tabs.page()->geometry();
+    EXPECT_EQ(page, tabs.pageArea());
+    EXPECT_GE(page.top(), tabs.tabBar()->geometry().bottom());
+    EXPECT_LE(tabs.width() - page.right(), 5); // no more than the frame beside and under it
+    EXPECT_LE(tabs.height() - page.bottom(), 5);
 }
 
 } // namespace

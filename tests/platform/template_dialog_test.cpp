@@ -208,12 +208,77 @@ TEST(TemplateDialog, marksStayInTheListAndAreRedrawnOnEveryPaint) {
     d.update();
     EXPECT_TRUE(red(tip));                 // painted again
     d.markControl(107, 12, -8, kMarkFace); // erased by a later mark
-    EXPECT_EQ(d.grab().toImage().pixelColor(tip), d.palette().color(QPalette::Window));
+    EXPECT_FALSE(red(tip));
     d.clearMarks();
     EXPECT_TRUE(d.markList().empty());
     d.markControl(105, 12, -10, kMarkRed);
     EXPECT_TRUE(red(d.controlRect(105).topLeft() + QPoint(15, -4)));
     EXPECT_FALSE(red(tip));
+}
+
+TEST(TemplateDialog, readOnlyFieldsShowTheFaceTheyLieOnWhateverThePalette) {
+    const DialogTemplate t{
+        "RO",
+        "Essai",
+        80,
+        40,
+        kDialogModalFrame,
+        {{1, Kind::Edit, "", 4, 4, 60, 12, kReadOnly}, {2, Kind::Edit, "", 4, 20, 60, 12}}};
+    SampleDialog d(t);
+    QPalette dark = d.palette();
+    dark.setColor(QPalette::Window, QColor(0x22, 0x20, 0x20));
+    dark.setColor(QPalette::Base, QColor(0x3d, 0x3d, 0x3d));
+    for (const QPalette &p : {d.palette(), dark}) {
+        d.setPalette(p);
+        const QImage shot = d.grab().toImage();
+        EXPECT_EQ(shot.pixelColor(d.controlRect(1).center()), p.color(QPalette::Window));
+        EXPECT_EQ(shot.pixelColor(d.controlRect(2).center()), p.color(QPalette::Base));
+    }
+}
+
+TEST(TemplateDialog, aTextWiderThanItsControlTakesFreeRoomElseAFontThatFits) {
+    const DialogTemplate t{
+        "FIT",
+        "Essai",
+        200,
+        40,
+        kDialogModalFrame,
+        {{1, Kind::Static, "Extérieur du gymnase", 80, 4, 30, 8, kCentred}, // room on both sides
+         {2, Kind::Static, "Défaites à l'extérieur", 4, 20, 60, 8},         // a field beside it
+         {3, Kind::Edit, "", 64, 19, 40, 12}}};
+    SampleDialog d(t);
+    const auto fits = [&](int id) {
+        const auto *l = d.controlAs<QLabel>(id);
+        return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->width();
+    };
+    EXPECT_TRUE(fits(1) && fits(2));
+    EXPECT_NEAR(d.controlRect(1).center().x(), d.dluRect(80, 4, 30, 8).center().x(), 1);
+    EXPECT_EQ(d.control(1)->font(), d.font());
+    EXPECT_EQ(d.controlRect(2), d.dluRect(4, 20, 60, 8));
+    EXPECT_LT(d.control(2)->font().pointSizeF(), d.font().pointSizeF());
+}
+
+TEST(TemplateDialog, aReplacedControlKeepsItsPlaceInTheTabOrder) {
+    SampleDialog d;
+    auto *own = new QLineEdit;
+    d.replaceControl(1004, own);
+    QWidget *w = own->nextInFocusChain();
+    while (w != &d && w != d.control(105))
+        w = w->nextInFocusChain();
+    EXPECT_EQ(w, d.control(105)); // before the next field, not after the last control
+}
+
+TEST(TemplateDialog, anErasedMarkShowsWhatWasUnderIt) {
+    SampleDialog d;
+    d.show();
+    const QRect around = d.controlRect(1004).adjusted(0, -8, 0, 0); // the arrow covers the field's top border
+    const QImage before = d.grab(around).toImage();
+    d.markControl(1004, 12, -3, kMarkRed);
+    ASSERT_NE(d.grab(around).toImage(), before);
+    d.markControl(1004, 12, -3, kMarkFace);
+    EXPECT_EQ(d.grab(around).toImage(), before);
+    d.markControl(1004, 12, -3, kMarkRed); // at one place the latest mark wins
+    EXPECT_NE(d.grab(around).toImage(), before);
 }
 
 } // namespace

@@ -10,17 +10,18 @@
 #include "text/fixed_text.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QUrl>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,18 @@ TEST_F(Shell, loadingAPlayerShowsTheFullFaceWithItemsByCounts) {
     EXPECT_EQ(grey(), "502 2102 40008 40010 19003 ");
 }
 
+TEST_F(Shell, everyMenuTitleShowsWithALargeDesktopFont) {
+    const QFont desktop = QApplication::font();
+    QApplication::setFont(QFont(desktop.family(), 14));
+    open();
+    loadPlayer(1, 1);
+    window->show();
+    QMenuBar *bar = window->menuBar();
+    for (QAction *title : bar->actions())
+        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(title))) << title->text().toStdString();
+    QApplication::setFont(desktop);
+}
+
 TEST_F(Shell, stepsAfterEachDialog) {
     open();
     const char *all = "502 2102 40007 40030 40008 40010 40014 40015 19003 19004 19006 ";
@@ -282,7 +295,8 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageWhichExists) {
     const QString contact = QStringLiteral(ZEL_CONFIGURED_CONTACT);
     EXPECT_EQ(label->text(), QString::fromStdString(home) + (contact.isEmpty() ? "" : "\n" + contact));
     for (const QString &line : label->text().split('\n'))
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width()) << line.toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+            << line.toStdString();
 }
 
 // Settings read at start-up.
