@@ -6,6 +6,7 @@
 #include "stats/stats_commands.h"
 #include "stats/stats_dialog_fixtures.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPrinterInfo>
@@ -198,11 +199,16 @@ TEST_F(RecapPrint, withoutAPrinterTheUserSavesThePageAsAPdf) {
     AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"30", 2}, {"30", -2}}));
     RecapDialog d(state, desktop_);
     desktop_.saveAnswers = {pdf_.toStdString()};
+    // A home of the test's own, with its Documents folder.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", dir_.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toLocal8Bit());
+    QDir(dir_.path()).mkdir("Documents");
     const QString text = printedText(d);
+    qputenv("HOME", home);
+    qunsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(desktop_.saveProposals,
-              std::vector<std::string>{(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                                        "/Championnat 2000 - 2001.pdf")
-                                           .toStdString()});
+              std::vector<std::string>{dir_.filePath("Documents/Championnat 2000 - 2001.pdf").toStdString()});
     EXPECT_EQ(QFileInfo(pdf_).permissions() & (QFileDevice::ReadOther | QFileDevice::ReadGroup), 0);
     for (const char *expected : {"Résultat du Championnat 2000 - 2001 sans tournois", "Dupré Hélène",
                                  "Victoire(s) : 2", "Défaite(s) : 1", "Classement 30 : 4 points"})
