@@ -846,6 +846,7 @@ LOOK_DIALOGS = [
     ([["ctrl+e"]], "Récapitulatif", [], [["alt+o"]]),
     ([["ctrl+d"]], "Détails sur le championnat", [], [["Return"]]),
     ([["ctrl+g"]], "Graphes", [], [["alt+f"]]),
+    ([["alt+q"], ["h"]], "Historique", [], [["alt+f"]]),
     ([["alt+o"], ["Down"], ["Return"]], "Options", [], [["shift+Tab"], ["space"]]),
     ([["alt+a"], ["a"]], "Au sujet de ...", [], [["alt+o"]]),
 ]
