@@ -2,9 +2,7 @@
 #include "days/championship_dialogs.h"
 #include "days/day_commands.h"
 #include "days/day_entry_dialog.h"
-#include "days/day_form.h"
 #include "days/day_store.h"
-#include "days/match_rules.h"
 #include "platform/season_list.h"
 #include "platform/tabbed_pages.h"
 #include "resources/templates/day_form_template.h"
@@ -13,21 +11,22 @@
 
 #include "day_fixtures.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 
 namespace zel {
 namespace {
 
 using test::AddDay;
-using test::MakeDay;
 
 constexpr int kValider = 1037, kAnnuler = 1038, kSupprimer = 1039;
 
@@ -38,23 +37,21 @@ class DayDialogs : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         state = test::MakePlayer(7, "30");
-        SetFieldText(state.Current_Profile.name, "Dupont");
         SetFieldText(state.Current_Profile.club, "TC Ville");
         SetFieldText(state.Current_Profile.file_name, "dupont.usr");
         state.Current_Profile.sex = 'M';
         state.User_Dir = dir.path().toStdString() + "/";
         state.Player_State = 1;
-        ASSERT_TRUE(SaveCurrentPlayer(state, platform));
+        save();
     }
 
-    std::string path() const { return state.User_Dir + "dupont.usr"; }
     QByteArray fileBytes() const {
-        QFile f(QString::fromStdString(path()));
+        QFile f(QString::fromStdString(state.User_Dir + "dupont.usr"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     PlayerData reload() {
         PlayerData data;
-        EXPECT_EQ(LoadPlayerFile(path(), data, platform), LoadResult::Ok);
+        EXPECT_EQ(LoadPlayerFile(state.User_Dir + "dupont.usr", data, platform), LoadResult::Ok);
         return data;
     }
     void save() { ASSERT_TRUE(SaveCurrentPlayer(state, platform)); }
@@ -75,14 +72,16 @@ void FillHeader(TemplateForm &f) {
         f.setText(id, text);
 }
 
-void FillSingle(TemplateForm &f, int k, const QString &label, std::array<int, 6> scores,
-                const QString &name = {}) {
+// The scores of one match as {player, opponent} of each set; an empty field for a 0.
+void FillSets(TemplateForm &f, const int *player, const int *opponent, std::array<int, 6> scores) {
+    for (std::size_t i = 0; i < 6; ++i)
+        f.setText(i % 2 ? opponent[i / 2] : player[i / 2], scores[i] ? QString::number(scores[i]) : "");
+}
+
+void FillSingle(TemplateForm &f, int k, const QString &label, std::array<int, 6> scores) {
     const SingleControls &c = kSingleControls[std::size_t(k)];
-    if (!name.isEmpty())
-        f.setText(c.name, name);
     f.setText(c.classement, label);
-    for (std::size_t i = 0; i < 6; ++i) // an empty field for a 0 score
-        f.setText(i % 2 ? c.opponent[i / 2] : c.player[i / 2], scores[i] ? QString::number(scores[i]) : "");
+    FillSets(f, c.player, c.opponent, scores);
 }
 
 // A valid header and only the first single ticked, with `scores` against a "20".
@@ -93,211 +92,214 @@ void FillOneSingleDay(TemplateForm &f, std::array<int, 6> scores = {21, 19, 21, 
     FillSingle(f, 0, "20", scores);
 }
 
-int LastMark(const TemplateForm &f, int id) {
-    int colour = 0;
+// Where the controls whose last mark is red are marked, as "id@x,y", in the order marked.
+std::string RedMarks(const TemplateForm &f) {
+    std::map<int, Mark> last;
+    std::vector<int> order;
     for (const Mark &m : f.markList())
-        if (m.id == id)
-            colour = m.colour;
-    return colour;
+        if (last.insert_or_assign(m.id, m).second)
+            order.push_back(m.id);
+    std::string out;
+    for (int id : order)
+        if (const Mark &m = last[id]; m.colour == kMarkRed)
+            out += std::to_string(id) + "@" + std::to_string(m.x) + "," + std::to_string(m.y) + " ";
+    return out;
 }
 
-const uint8_t *Bytes(const Day_Sheet &d) {
-    return reinterpret_cast<const uint8_t *>(&d);
-}
-uint32_t U32At(const Day_Sheet &d, std::size_t offset) {
-    uint32_t v;
-    std::memcpy(&v, Bytes(d) + offset, 4);
-    return v;
-}
-std::string TextAt(const Day_Sheet &d, std::size_t offset) {
-    return reinterpret_cast<const char *>(Bytes(d) + offset);
+QString Items(const TemplateForm &f, int id) {
+    QStringList items;
+    for (int i = 0; i < f.itemCount(id); ++i)
+        items << f.itemText(id, i);
+    return items.join(' ');
 }
 
 // ---------------------------------------------------------------------------------------
 // JOURNEEBOX
 
-TEST_F(DayDialogs, aWholeDayIsStoredAtItsOffsetsSavedAndReloaded) {
+TEST_F(DayDialogs, aWholeDayIsStoredAsTypedSavedAndReloaded) {
     platform.onDialog([](QDialog &d) {
         TemplateDialog &f = FakePlatform::form(d);
         EXPECT_EQ(f.text(kTeamEdit), "TC Ville");
         FillHeader(f);
-        FillSingle(f, 0, "20", {21, 19, 21, 17, 0, 0}, "Martin");
+        f.setText(kSingleControls[0].name, "Martin");
+        FillSingle(f, 0, "20", {21, 19, 21, 17, 0, 0});
         FillSingle(f, 1, "35", {19, 21, 15, 21, 0, 0});
         FillSingle(f, 2, "NC", {21, 19, 19, 21, 21, 15});
         FillSingle(f, 3, "1T", {10, 21, 21, 12, 12, 21});
-        f.setText(1055, "Durand");
-        for (int id : {1006, 1005, 1007})
+        f.setText(kDoubleControls.names[0], "Durand");
+        for (int id : kDoubleControls.classements)
             f.setText(id, "30");
-        for (int id : {1029, 1033, 1030, 1031})
-            f.setText(id, id == 1029 || id == 1030 ? "21" : "18");
+        FillSets(f, kDoubleControls.pair, kDoubleControls.opponents, {21, 18, 21, 16, 0, 0});
         f.click(kValider);
     });
     EXPECT_EQ(RunAddDay(context), kDayStored);
     ASSERT_EQ(state.dayCount(), 1);
     const Day_Sheet &d = state.Mem_Days[0];
-    // Header, first single (name, label, scores), the 3rd single's belle, the double.
-    for (const auto &[offset, text] : {std::pair<std::size_t, const char *>{0, "Championnat 2000 - 2001"},
-                                       {35, "30"},
-                                       {48, "TC Ville"},
-                                       {177, "Club Rival"},
-                                       {320, "Martin"},
-                                       {448, "20"},
-                                       {992, "Durand"},
-                                       {1256, "Anonyme"}})
-        EXPECT_EQ(TextAt(d, offset), text) << offset;
-    for (const auto &[offset, byte] :
-         {std::pair<std::size_t, uint8_t>{32, 12}, {33, 10}, {34, 'M'}, {315, 'B'}})
-        EXPECT_EQ(Bytes(d)[offset], byte) << offset;
-    for (const auto &[offset, word] :
-         {std::pair<std::size_t, uint32_t>{40, 3}, {456, 21}, {468, 19}, {800, 21}, {988, 1}, {1400, 18}})
-        EXPECT_EQ(U32At(d, offset), word) << offset;
-    // Singles: played, points (4, -3, 0, 0).
+    const Double_Block &pair = d.double_match;
+    EXPECT_EQ((std::vector<std::string_view>{
+                  FieldText(d.season), FieldText(d.classement), FieldText(d.team), FieldText(d.opponent_club),
+                  FieldText(d.division), FieldText(d.place), FieldText(d.singles[0].name),
+                  FieldText(d.singles[0].classement), FieldText(pair.partner), FieldText(pair.opponent2),
+                  FieldText(pair.opponent1_classement)}),
+              (std::vector<std::string_view>{"Championnat 2000 - 2001", "30", "TC Ville", "Club Rival", "D1",
+                                             "Domicile", "Martin", "20", "Durand", "Anonyme", "30"}));
+    EXPECT_EQ(
+        (std::vector<int>{d.day, d.month, d.type, d.poule, d.team_letter, d.division_poule, int(d.number),
+                          int(d.singles[2].player_scores[2]), int(d.singles[2].opponent_scores[2]),
+                          int(pair.pair_scores[1]), int(pair.opponent_scores[1]), int(pair.played)}),
+        (std::vector<int>{12, 10, 'M', 'B', 'A', '2', 3, 21, 15, 21, 16, 1}));
     const int32_t points[4] = {4, -3, 0, 0};
-    for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(U32At(d, 316 + 168 * k), 1u) << k;
-        EXPECT_EQ(static_cast<int32_t>(U32At(d, 316 + 168 * k + 164)), points[k]) << k;
-    }
+    for (std::size_t k = 0; k < 4; ++k)
+        EXPECT_EQ(std::pair(d.singles[k].played, d.singles[k].points), std::pair(1u, points[k])) << k;
     const PlayerData data = reload();
     ASSERT_EQ(data.days.size(), 1u);
     EXPECT_EQ(std::memcmp(&data.days[0], &d, sizeof(Day_Sheet)), 0);
 }
 
-TEST_F(DayDialogs, theTimerShowsEachSinglesPointsForItsLabel) {
+TEST_F(DayDialogs, theTimerShowsASinglesPointsNineUntilDecidedAndNothingForAnOffScaleLabel) {
     DayEntryDialog d(state, platform);
-    d.setText(1020, "old");
     const struct {
         const char *label;
         std::array<int, 6> scores;
         const char *shown;
     } cases[] = {
-        {"20", {21, 19, 21, 17, 0, 0}, "4"},   // two steps stronger
-        {"35", {21, 19, 21, 17, 0, 0}, "1"},   //
-        {"NC", {21, 19, 21, 17, 0, 0}, "0"},   // far weaker
-        {"35", {19, 21, 17, 21, 0, 0}, "-3"},  // a defeat one step weaker
-        {"20", {21, 19, 19, 21, 0, 0}, "9"},   // the sets decide nothing yet
-        {"45", {21, 19, 21, 17, 0, 0}, "9"},   // off the scale: the field keeps its text
-        {"20", {21, 19, 19, 21, 21, 15}, "4"}, // won in the third set
+        {"20", {21, 19, 21, 17, 0, 0}, "4"},     // two steps stronger
+        {"35", {19, 21, 17, 21, 0, 0}, "-3"},    // a defeat one step weaker
+        {"20", {21, 19, 19, 21, 0, 0}, "9"},     // the sets decide nothing yet
+        {"45", {21, 19, 21, 17, 0, 0}, "avant"}, // off the scale: the field keeps its text
     };
     for (const auto &c : cases) {
+        d.setText(1020, "avant");
         FillSingle(d, 0, c.label, c.scores);
         d.tick(kDayEntryTimer);
-        EXPECT_EQ(d.text(1020).toStdString(), c.shown) << c.label << " " << c.scores[0] << "-" << c.scores[1];
+        EXPECT_EQ(d.text(1020).toStdString(), c.shown) << c.label << " " << c.scores[2] << "-" << c.scores[3];
     }
 }
 
-TEST_F(DayDialogs, setsDecideValidityAndMarkTheFaultyScores) {
+TEST_F(DayDialogs, theSetsOfASingleAndOfTheDoubleDecideValidityAndAreMarkedAtTheirPlace) {
     const struct {
+        bool in_double;
         std::array<int, 6> scores;
-        bool valid;
-        int red_pair; // the set whose two fields end red, -1 none
+        const char *red;
     } cases[] = {
-        {{21, 19, 19, 21, 21, 15}, true, -1},
-        {{21, 19, 21, 17, 5, 0}, false, 2}, // a third set after a match won 2-0
-        {{21, 20, 21, 17, 0, 0}, false, 0}, // 21-20 is no set
-        {{21, 19, 19, 21, 0, 0}, false, 2}, // split sets need a third
+        {false, {21, 19, 19, 21, 21, 15}, ""},
+        {false, {21, 19, 21, 17, 5, 0}, "1016@12,-10 1014@12,-10 "}, // a third set after a match won 2-0
+        {false, {21, 20, 21, 17, 0, 0}, "1011@12,-10 1015@12,-10 "}, // 21-20 is no set
+        {false, {21, 19, 19, 21, 0, 0}, "1016@12,-10 1014@12,-10 "}, // split sets need a third
+        {true, {21, 19, 19, 21, 21, 15}, ""},
+        {true, {21, 19, 21, 17, 5, 0}, "1034@12,-10 1032@12,-10 "},
+        {true, {21, 20, 21, 17, 0, 0}, "1029@12,-10 1033@12,-10 "},
+        {true, {21, 19, 19, 21, 0, 0}, "1034@12,-10 1032@12,-10 "},
     };
     for (const auto &c : cases) {
         DayEntryDialog d(state, platform);
-        FillOneSingleDay(d, c.scores);
-        d.click(kValider);
-        EXPECT_EQ(d.result() == kDayStored, c.valid) << c.scores[0] << "-" << c.scores[1];
-        const SingleControls &s = kSingleControls[0];
-        for (int set = 0; set < 3; ++set) {
-            const int want = set == c.red_pair ? kMarkRed : kMarkFace;
-            EXPECT_EQ(LastMark(d, s.player[set]), want) << "set " << set << " of " << c.scores[0];
-            EXPECT_EQ(LastMark(d, s.opponent[set]), want);
+        FillOneSingleDay(d, c.in_double ? std::array<int, 6>{21, 19, 21, 17, 0, 0} : c.scores);
+        if (c.in_double) {
+            d.click(kDoubleControls.check);
+            for (int id : kDoubleControls.classements)
+                d.setText(id, "30");
+            FillSets(d, kDoubleControls.pair, kDoubleControls.opponents, c.scores);
         }
+        d.click(kValider);
+        EXPECT_EQ(RedMarks(d), c.red) << c.in_double << " " << c.scores[1];
+        EXPECT_EQ(d.result() == kDayStored, !*c.red) << c.in_double << " " << c.scores[1];
     }
-    EXPECT_EQ(state.dayCount(), 1);
+    EXPECT_EQ(state.dayCount(), 2);
 }
 
-TEST_F(DayDialogs, headerRulesMarkTheirControlsUntilPutRight) {
+TEST_F(DayDialogs, headerAndClassementFaultsAreMarkedAtTheirPlaceUntilPutRight) {
     DayEntryDialog d(state, platform);
     FillOneSingleDay(d);
-    for (int id : {kPlaceCombo, kPouleCombo, kDivisionCombo})
+    d.click(kDoubleControls.check);
+    FillSets(d, kDoubleControls.pair, kDoubleControls.opponents, {21, 19, 21, 17, 0, 0});
+    for (int id : {kPlaceCombo, kPouleCombo, kTeamLetterCombo, kDivisionCombo})
         d.setText(id, "");
     d.setText(kSingleControls[0].classement, "trente");
+    d.setText(kDoubleControls.classements[1], "30"); // the partner's and the second opponent's stay empty
     d.click(kValider);
     EXPECT_NE(d.result(), kDayStored);
-    for (int id : {kPlaceCombo, kPouleCombo, kDivisionCombo, kSingleControls[0].classement})
-        EXPECT_EQ(LastMark(d, id), kMarkRed) << id;
-    EXPECT_EQ(LastMark(d, kTypeCombo), kMarkFace);
+    EXPECT_EQ(RedMarks(d), "1022@36,-8 1036@8,-8 1039@8,-8 1019@12,-8 1066@12,-8 1006@12,-8 1007@12,-8 ");
     FillHeader(d);
-    d.setText(kSingleControls[0].classement, "25");
+    for (int id :
+         {kSingleControls[0].classement, kDoubleControls.classements[0], kDoubleControls.classements[2]})
+        d.setText(id, "25");
     d.click(kValider);
     EXPECT_EQ(d.result(), kDayStored);
-    for (const Mark &m : d.markList())
-        EXPECT_EQ(m.colour, kMarkFace) << m.id;
+    EXPECT_EQ(RedMarks(d), "");
 }
 
-TEST_F(DayDialogs, anUntickedSingleIsDisabledNeitherValidatedNorRead) {
+TEST_F(DayDialogs, anUntickedMatchTakesNoInputAndIsNeitherValidatedNorRead) {
     DayEntryDialog d(state, platform);
-    FillOneSingleDay(d);
+    d.show();
     const SingleControls &second = kSingleControls[1];
-    EXPECT_FALSE(d.enabled(second.classement));
-    EXPECT_FALSE(d.enabled(kDoubleControls.names[2]));
-    FillSingle(d, 1, "garbage", {21, 20, 5, 0, 3, 3}, "Jamais lu");
+    QTest::keyClicks(d.control(second.classement), "zz"); // typed while it was still played
+    EXPECT_EQ(d.text(second.classement), "zz");
+    FillOneSingleDay(d);
+    QTest::keyClicks(d.control(second.name), "Jamais lu");
+    EXPECT_EQ(d.text(second.name), "Anonyme");
     d.click(kValider);
     ASSERT_EQ(d.result(), kDayStored);
     const Day_Sheet &day = state.Mem_Days[0];
-    EXPECT_EQ(day.singles[1].played, 0u);
-    EXPECT_EQ(day.singles[1].name[0], 0);
-    EXPECT_EQ(day.double_match.played, 0u);
+    EXPECT_EQ(std::tuple(day.singles[1].played, FieldText(day.singles[1].name), day.double_match.played),
+              std::tuple(0u, "", 0u));
     d.click(second.check);
     EXPECT_TRUE(d.enabled(second.name));
 }
 
-TEST_F(DayDialogs, theSeasonFollowsTheClockAndTheButtonsAndTheTypeTheSex) {
-    platform.fixedClock.set({2000, 7, 31});
-    EXPECT_EQ(DayEntryDialog(state, platform).text(kSeasonStatic), "Championnat 1999 - 2000");
-    platform.fixedClock.set({2000, 8, 1});
-    DayEntryDialog d(state, platform);
-    EXPECT_EQ(d.text(kSeasonStatic), "Championnat 2000 - 2001");
-    d.click(kSeasonPlus);
-    d.click(kSeasonPlus);
-    d.click(kSeasonMinus);
-    EXPECT_EQ(d.text(kSeasonStatic), "Championnat 2001 - 2002");
-    EXPECT_FALSE(d.enabled(kTypeCombo)); // 'M': "Masculin" only
+TEST_F(DayDialogs, theFormOffersItsListsInOrderTheTypeBySexAndTheSeasonOfTheClock) {
+    platform.fixedClock.set({2000, 7, 31}); // before August: the season begun the year before
+    DayEntryDialog m(state, platform);
+    EXPECT_EQ(m.text(kSeasonStatic), "Championnat 1999 - 2000");
+    m.click(kSeasonPlus);
+    m.click(kSeasonPlus);
+    m.click(kSeasonMinus);
+    EXPECT_EQ(m.text(kSeasonStatic), "Championnat 2000 - 2001");
+    const std::pair<int, const char *> lists[] = {
+        {kDivisionCombo, "SP N1 N2 N3 N4 R1 R2 R3 R4 D1 D2 D3 D4 AD"},
+        {kTypeCombo, "Masculin"},
+        {kPlaceCombo, "Domicile Extérieur"},
+        {kPouleCombo, "A B"},
+        {kTeamLetterCombo, "A X"}};
+    for (const auto &[id, items] : lists)
+        EXPECT_EQ(Items(m, id), QString::fromUtf8(items)) << id;
+    for (const SingleControls &s : kSingleControls)
+        EXPECT_EQ(Items(m, s.classement), "NC 40 35 30 25 20 15 4T 3T 2T 1T") << s.classement;
+    for (int id : kDoubleControls.classements)
+        EXPECT_EQ(Items(m, id), "NC 40 35 30 25 20 15 4T 3T 2T 1T") << id;
+    EXPECT_FALSE(m.enabled(kTypeCombo));
+    EXPECT_GT(m.controlAs<QLineEdit>(kSingleControls[3].player[0])->maxLength(),
+              2); // the 4th single's scores
     state.Current_Profile.sex = 'F';
     DayEntryDialog f(state, platform);
+    EXPECT_EQ(Items(f, kTypeCombo), "Féminin Masculin");
     EXPECT_EQ(f.text(kTypeCombo), "Féminin");
     EXPECT_TRUE(f.enabled(kTypeCombo));
-    EXPECT_GT(f.controlAs<QLineEdit>(1058)->maxLength(), 2); // the 4th single's scores
-}
-
-TEST_F(DayDialogs, validerRightAfterTypingStoresThePointsOfTheLastScore) {
-    DayEntryDialog d(state, platform);
-    FillOneSingleDay(d, {21, 19, 19, 21, 0, 0});
-    d.tick(kDayEntryTimer); // shows 9: the split sets decide nothing yet
-    d.setText(1016, "21");
-    d.setText(1014, "17");
-    d.click(kValider); // before the next tick
-    ASSERT_EQ(d.result(), kDayStored);
-    EXPECT_EQ(state.Mem_Days[0].singles[0].points, 4);
 }
 
 TEST_F(DayDialogs, aDayTheFileCannotTakeIsRefusedBeforeAnythingChanges) {
     state.Mem_Days.resize(742);
     state.Current_Profile.day_count = 742;
-    DayEntryDialog full(state, platform);
-    full.show();
-    FillOneSingleDay(full);
-    full.click(kValider);
-    EXPECT_TRUE(full.isVisible());
+    platform.onDialog(
+        [](QDialog &d) {
+            FillOneSingleDay(FakePlatform::form(d));
+            FakePlatform::form(d).click(kValider);
+        },
+        FakePlatform::StaysOpen);
+    RunAddDay(context);
     EXPECT_EQ(state.dayCount(), 742);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Le fichier du joueur est plein : cette journée ne peut pas être enregistrée.");
+    EXPECT_EQ(platform.messages,
+              (std::vector<FakePlatform::Message>{
+                  {"Le fichier du joueur est plein : cette journée ne peut pas être enregistrée.",
+                   "Zel Manager", Icon::Exclamation}}));
 }
 
 // ---------------------------------------------------------------------------------------
 // Championship lists and the viewer
 
 Day_Sheet Day(const char *season, uint32_t number, int32_t points) {
-    Day_Sheet d = MakeDay(season, "30", {{"20", points, true, {21, 21, 0}, {19, 17, 0}}});
+    Day_Sheet d = test::MakeDay(season, "30", {{"20", points, true, {21, 21, 0}, {19, 17, 0}}});
     d.number = number;
     d.type = 'M';
-    SetFieldText(d.team, "TC Ville");
     SetFieldText(d.division, "D1");
     d.team_letter = 'A';
     return d;
@@ -319,18 +321,24 @@ TEST_F(DayDialogs, twoSeasonsGiveTwoRowsWithoutTheWordChampionnat) {
     for (int c = 0; c < 5; ++c)
         EXPECT_EQ(list.textAt(1, c), row[c]) << c;
     EXPECT_FALSE(d.enabled(kValider));
+    d.list().selectRow(0);
+    d.list().clearRowSelection();
+    d.click(kValider); // no row selected: nothing opens
+    EXPECT_EQ(d.chosenChampionship(), -1);
     ChampionshipListDialog m(ChampionshipListDialog::Purpose::Modify, state, platform);
     EXPECT_EQ(m.list().head(1), "Nombre de journée");
 }
 
-TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDays) {
-    AddDays(state, {Day("Championnat 1999 - 2000", 5, 4), Day("Championnat 2000 - 2001", 7, 4),
-                    Day("Championnat 2000 - 2001", 8, 4), Day("Championnat 2000 - 2001", 9, 4)});
+TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDaysReadOnly) {
+    Day_Sheet unplayed = Day("Championnat 2000 - 2001", 7, 4);
+    unplayed.singles[1].played = 0;
+    AddDays(state, {Day("Championnat 1999 - 2000", 5, 4), unplayed, Day("Championnat 2000 - 2001", 8, 8),
+                    Day("Championnat 2000 - 2001", 9, -2)});
     std::vector<QString> tabs;
     platform.onDialog([](QDialog &dialog) {
         auto &d = dynamic_cast<ChampionshipListDialog &>(dialog);
         d.list().sortByColumn(4);
-        EXPECT_EQ(d.list().textAt(0, 4), "12"); // "12" before "4" as text
+        EXPECT_EQ(d.list().textAt(0, 4), "10"); // "10" before "4" as text
         d.list().selectRow(0);
         d.click(kValider);
         EXPECT_EQ(d.chosenChampionship(), 1);
@@ -340,39 +348,19 @@ TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDays) {
         auto &v = dynamic_cast<DayViewerDialog &>(dialog);
         for (int t = 0; t < v.tabs().count(); ++t)
             tabs.push_back(v.tabs().tabText(t));
+        TemplatePage &first = *v.page();
+        EXPECT_EQ(first.text(kSingleControls[0].player[0]), "21");
+        EXPECT_EQ(first.text(kSingleControls[0].player[2]), ""); // a 0 score shows nothing
+        EXPECT_FALSE(first.enabled(kSingleControls[1].name));
+        EXPECT_TRUE(first.controlAs<QLineEdit>(kDivisionCombo)->isReadOnly());
         v.tabs().tabBar()->setCurrentIndex(2);
-        EXPECT_EQ(v.page()->text(kNumberEdit), "9");
+        EXPECT_EQ(v.page()->text(kSingleControls[0].points), "-2");
         v.reject(); // Escape
         EXPECT_TRUE(v.isVisible());
         v.click(kValider);
     });
     EXPECT_EQ(RunViewChampionships(context), 1);
     EXPECT_EQ(tabs, (std::vector<QString>{"Journée n°7", "Journée n°8", "Journée n°9"}));
-    EXPECT_TRUE(platform.leftOpen.empty());
-}
-
-TEST_F(DayDialogs, validerWithNoRowSelectedOpensNothing) {
-    AddDay(state, Day("Championnat 2000 - 2001", 1, 4));
-    ChampionshipListDialog d(ChampionshipListDialog::Purpose::View, state, platform);
-    d.list().selectRow(0);
-    d.list().clearRowSelection();
-    d.click(kValider);
-    EXPECT_TRUE(platform.dialogs.empty());
-    EXPECT_EQ(d.chosenChampionship(), -1);
-}
-
-TEST_F(DayDialogs, theViewerPageShowsAStoredDayReadOnly) {
-    Day_Sheet day = Day("Championnat 2000 - 2001", 4, -2);
-    day.singles[1].played = 0;
-    SetFieldText(day.singles[1].name, "Absent");
-    AddDay(state, day);
-    DayViewerDialog v(state, GroupDays(state)[0]);
-    TemplatePage &p = *v.page();
-    EXPECT_EQ(p.text(kSingleControls[0].player[0]), "21");
-    EXPECT_EQ(p.text(kSingleControls[0].player[2]), ""); // a 0 score shows nothing
-    EXPECT_EQ(p.text(kSingleControls[0].points), "-2");
-    EXPECT_FALSE(p.enabled(kSingleControls[1].name));
-    EXPECT_TRUE(p.controlAs<QLineEdit>(kDivisionCombo)->isReadOnly());
 }
 
 // ---------------------------------------------------------------------------------------
@@ -389,7 +377,12 @@ void ModifyRow(FakePlatform &platform, int row, std::function<void(ModifyDaysDia
             after(d);
         d.click(kAnnuler);
     });
-    platform.onDialog([body](QDialog &dialog) { body(dynamic_cast<ModifyDaysDialog &>(dialog)); });
+    platform.onDialog([body](QDialog &dialog) {
+        auto &m = dynamic_cast<ModifyDaysDialog &>(dialog);
+        EXPECT_TRUE(m.timerActive(kModifyDayTimer));
+        body(m);
+        EXPECT_FALSE(m.timerActive(kModifyDayTimer)); // stopped on every way out
+    });
 }
 
 TEST_F(DayDialogs, editingSwitchingTabsDeletingThenAnnulerLeavesTheFileAsItWas) {
@@ -398,6 +391,7 @@ TEST_F(DayDialogs, editingSwitchingTabsDeletingThenAnnulerLeavesTheFileAsItWas) 
     const QByteArray before = fileBytes();
     platform.answers = {false, true};
     ModifyRow(platform, 0, [&](ModifyDaysDialog &m) {
+        EXPECT_EQ(m.findChild<QTimer *>()->interval(), 500);
         m.page()->setText(kClubEdit, "Autre club");
         EXPECT_TRUE(m.tabs().selectTab(1));
         EXPECT_EQ(m.page()->text(kNumberEdit), "2");
@@ -411,6 +405,9 @@ TEST_F(DayDialogs, editingSwitchingTabsDeletingThenAnnulerLeavesTheFileAsItWas) 
     EXPECT_EQ(RunModifyDay(context), 1);
     EXPECT_EQ(state.dayCount(), 2);
     EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(platform.messages.at(0),
+              (FakePlatform::Message{"Suppression de cet onglet ???", "Confirmation de suppression",
+                                     Icon::Exclamation, true}));
 }
 
 TEST_F(DayDialogs, aFreeTextClassementBlocksTheChangeOfTab) {
@@ -420,7 +417,7 @@ TEST_F(DayDialogs, aFreeTextClassementBlocksTheChangeOfTab) {
     m.page()->setText(kSingleControls[0].classement, "trente");
     m.tabs().tabBar()->setCurrentIndex(1); // as a click
     EXPECT_EQ(m.tabs().tabBar()->currentIndex(), 0);
-    EXPECT_EQ(LastMark(*m.page(), kSingleControls[0].classement), kMarkRed);
+    EXPECT_EQ(RedMarks(*m.page()), "1066@12,-8 ");
     EXPECT_EQ(std::memcmp(&state.Mem_Days[0], &first, sizeof(Day_Sheet)), 0);
     // Corrected, the page is written back and the change goes through.
     m.page()->setText(kSingleControls[0].classement, "25");
@@ -454,7 +451,7 @@ TEST_F(DayDialogs, validerKeepsEveryVisitedPageWithFreshPointsAndUnplayedRowsAsS
     EXPECT_EQ(data.days.at(1).singles[0].points, 4);
 }
 
-TEST_F(DayDialogs, deletingTheOnlyDayOfAChampionshipRemovesItsRow) {
+TEST_F(DayDialogs, deletingTheOnlyDayOfAChampionshipEndsTheDialogAndRemovesItsRow) {
     AddDays(state, {Day("Championnat 1999 - 2000", 1, 4), Day("Championnat 2000 - 2001", 1, 4)});
     save();
     ModifyRow(
@@ -464,8 +461,6 @@ TEST_F(DayDialogs, deletingTheOnlyDayOfAChampionshipRemovesItsRow) {
             EXPECT_EQ(d.list().textAt(0, 0), "2000 - 2001");
         });
     RunModifyDay(context);
-    EXPECT_EQ(platform.messages.at(0).text, "Suppression de cet onglet ???");
-    EXPECT_EQ(platform.messages.at(0).caption, "Confirmation de suppression");
     EXPECT_EQ(reload().days.size(), 1u);
 }
 
@@ -487,20 +482,6 @@ TEST_F(DayDialogs, afterADeletionTheTabsFollowTheChampionshipsNewDays) {
     EXPECT_EQ(FieldText(state.Mem_Days[1].opponent_club), "Nouveau");
 }
 
-TEST_F(DayDialogs, plusOnThePageMovesTheDayToTheNextSeason) {
-    AddDays(state, {Day("Championnat 1999 - 2000", 1, 4), Day("Championnat 1999 - 2000", 2, 4)});
-    save();
-    ModifyRow(
-        platform, 0,
-        [](ModifyDaysDialog &m) {
-            m.page()->click(kSeasonPlus);
-            m.click(kValider);
-        },
-        [](ChampionshipListDialog &d) { EXPECT_EQ(d.list().textAt(1, 0), "2000 - 2001"); });
-    RunModifyDay(context);
-    EXPECT_EQ(FieldText(reload().days.at(0).season), "Championnat 2000 - 2001");
-}
-
 // A season name holds two years of four digits: a longer one is shown whole
 // and refused, and "+" / "-" never leave the years a name can hold.
 TEST_F(DayDialogs, aSeasonYearIsReadWholeRefusedWhenTooLongAndKeptInRangeByTheButtons) {
@@ -508,7 +489,7 @@ TEST_F(DayDialogs, aSeasonYearIsReadWholeRefusedWhenTooLongAndKeptInRangeByTheBu
     ModifyDaysDialog m(state, platform, GroupDays(state)[0]);
     EXPECT_EQ(m.pageSeason(), 20011);
     m.click(kValider);
-    EXPECT_EQ(LastMark(*m.page(), kSeasonStatic), kMarkRed);
+    EXPECT_EQ(RedMarks(*m.page()), "1052@12,-8 ");
     EXPECT_EQ(m.result(), 0);
     m.page()->click(kSeasonPlus); // already past the last season: stays
     EXPECT_EQ(m.page()->text(kSeasonStatic), "Championnat 20011 - 20012");

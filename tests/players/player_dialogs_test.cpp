@@ -66,8 +66,9 @@ struct Env {
         return names;
     }
     // The next dialog opened is driven by `drive`, given its form and itself.
-    template <class Drive> void on(Drive drive) {
-        p.onDialog([drive](QDialog &d) { drive(FakePlatform::form(d), d); });
+    template <class Drive> void on(Drive drive) { on(FakePlatform::Closes, drive); }
+    template <class Drive> void on(FakePlatform::Ending ending, Drive drive) {
+        p.onDialog([drive](QDialog &d) { drive(FakePlatform::form(d), d); }, ending);
     }
     PlayerData disk(const std::string &name) {
         PlayerData d;
@@ -112,8 +113,8 @@ int CreatePlayer(Env &e, const Typed &in) {
     return RunNewPlayer(e.ctx);
 }
 
-int LoadPlayer(Env &e, int line, const char *password) {
-    e.on([&](TemplateForm &t, QDialog &) {
+int LoadPlayer(Env &e, int line, const char *password, FakePlatform::Ending ending = FakePlatform::Closes) {
+    e.on(ending, [&](TemplateForm &t, QDialog &) {
         t.setCurrentIndex(LoadPlayerDialog::kPlayers, line);
         t.command(LoadPlayerDialog::kPlayers, kSelChange);
         t.setText(LoadPlayerDialog::kPassword, QString::fromUtf8(password));
@@ -161,7 +162,7 @@ TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
 
 TEST(NewPlayer, MissingChoicesAreMarkedAndNothingIsWritten) {
     Env e;
-    e.on([](TemplateForm &t, QDialog &) {
+    e.on(FakePlatform::StaysOpen, [](TemplateForm &t, QDialog &) {
         Fill(t, {.lowest = "", .own = ""});
         t.click(ProfileDialog::kValidate);
         ASSERT_EQ(t.markList().size(), 2u);
@@ -263,7 +264,7 @@ TEST(LoadPlayer, WrongThenRightPasswordLoadsThePlayer) {
     // A player whose file went after the list was read is refused; nothing changes.
     const Player_Profile loaded = e.s.Current_Profile;
     fs::remove(e.user("Charlie.usr"));
-    EXPECT_EQ(LoadPlayer(e, 2, "Charlie"), FakePlatform::kLeftOpen);
+    EXPECT_EQ(LoadPlayer(e, 2, "Charlie", FakePlatform::StaysOpen), FakePlatform::kLeftOpen);
     EXPECT_FALSE(e.p.messages.empty());
     EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
 }
@@ -271,7 +272,7 @@ TEST(LoadPlayer, WrongThenRightPasswordLoadsThePlayer) {
 TEST(LoadPlayer, NoPasswordMeansAnEmptyField) {
     Env e;
     ASSERT_EQ(CreatePlayer(e, {.name = "Libre"}), 300);
-    EXPECT_EQ(LoadPlayer(e, 0, "x"), FakePlatform::kLeftOpen);
+    EXPECT_EQ(LoadPlayer(e, 0, "x", FakePlatform::StaysOpen), FakePlatform::kLeftOpen);
     EXPECT_EQ(LoadPlayer(e, 0, ""), 302);
     EXPECT_EQ(e.s.Player_State, 2);
 }
@@ -363,7 +364,6 @@ TEST(ImportDialog, MovesAPlayerFromAnotherDirectory) {
         QTest::keyClick(list, Qt::Key_Return);
     });
     EXPECT_EQ(RunImportPlayer(e.ctx), 1);
-    EXPECT_TRUE(e.p.leftOpen.empty());
     EXPECT_EQ(fs::current_path().string(), cwd);
     EXPECT_FALSE(Exists(e.elsewhere + "/Transfert.usr"));
     EXPECT_TRUE(e.trashed("Transfert.usr"));

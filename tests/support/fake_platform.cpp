@@ -3,6 +3,8 @@
 
 #include <QApplication>
 
+#include <gtest/gtest.h>
+
 #include <stdexcept>
 
 namespace zel {
@@ -34,19 +36,30 @@ std::string FakePlatform::askSaveFile(const std::string &, const std::string &pr
     return answer;
 }
 
+FakePlatform::~FakePlatform() {
+    EXPECT_TRUE(handlers_.empty()) << handlers_.size() << " dialog(s) expected never ran";
+}
+
 int FakePlatform::runModal(QDialog &dialog) {
-    dialogs.push_back(dialog.windowTitle().toStdString());
+    const std::string title = dialog.windowTitle().toStdString();
+    dialogs.push_back(title);
     dialog.setResult(kLeftOpen);
     dialog.show();
     QApplication::processEvents();
-    if (!handlers_.empty()) {
-        auto handler = std::move(handlers_.front());
+    Ending ending = StaysOpen; // reported once, here
+    if (handlers_.empty()) {
+        ADD_FAILURE() << "dialog \"" << title << "\" run with no handler queued";
+    } else {
+        Handler handler = std::move(handlers_.front());
         handlers_.pop_front();
-        handler(dialog);
+        ending = handler.ending;
+        handler.run(dialog);
     }
     if (dialog.isVisible()) {
-        leftOpen.push_back(dialog.windowTitle().toStdString());
+        EXPECT_EQ(ending, StaysOpen) << "dialog \"" << title << "\" still open";
         dialog.done(kLeftOpen);
+    } else {
+        EXPECT_EQ(ending, Closes) << "dialog \"" << title << "\" ended";
     }
     return dialog.result();
 }

@@ -7,15 +7,17 @@
 //   platform.onDialog([](QDialog &d) {           // next runModal: drive it
 //       auto &t = FakePlatform::form(d);         // the TemplateDialog inside
 //       t.setText(1011, "secret");
-//       t.click(1);                              // may end it with done()
+//       t.click(1);                              // must end it
 //   });
+//   platform.onDialog(refuse, FakePlatform::StaysOpen); // this one must not end
 //   ... code under test ...
 //   EXPECT_EQ(platform.messages.at(0).text, "Mot de passe incorrect");
 //
-// runModal shows the dialog (not modally), runs the next scripted handler and
-// returns the value the dialog ended with. A dialog that is still open after
-// its handler, or that has no handler, is ended with kLeftOpen and recorded in
-// leftOpen.
+// runModal shows the dialog (not modally), runs the next queued handler and
+// returns the value the dialog ended with. The test fails when a dialog runs
+// with no handler queued, when one still open after its handler was not
+// queued StaysOpen (it is then ended with kLeftOpen), or when one queued
+// StaysOpen ended.
 #pragma once
 
 #include "platform/platform.h"
@@ -37,11 +39,13 @@ class FakePlatform : public Platform {
         std::string caption;
         Icon icon = Icon::None;
         bool question = false;
+        bool operator==(const Message &) const = default;
     };
     struct Help {
         std::string path;
         int context = 0;
     };
+    enum Ending { Closes, StaysOpen };
 
     static constexpr int kLeftOpen = -77;
 
@@ -52,8 +56,9 @@ class FakePlatform : public Platform {
     bool helpAvailable = true; // false: openHelp fails
     std::vector<std::string> urls;
     std::vector<std::string> dialogs; // window titles of the dialogs run, in order
-    std::vector<std::string> leftOpen;
     FixedClock fixedClock{Date{2001, 3, 15}};
+
+    ~FakePlatform() override;
 
     void message(const std::string &text, const std::string &caption, Icon icon) override;
     void beep() override { ++beeps; }
@@ -68,15 +73,20 @@ class FakePlatform : public Platform {
     const Clock &clock() const override { return fixedClock; }
     int runModal(QDialog &dialog) override;
 
-    // Queues the handler for the next dialog run.
-    void onDialog(std::function<void(QDialog &)> handler) { handlers_.push_back(std::move(handler)); }
-    std::size_t pendingHandlers() const { return handlers_.size(); }
+    // Queues the handler for the next dialog run, and how that dialog must be left.
+    void onDialog(std::function<void(QDialog &)> handler, Ending ending = Closes) {
+        handlers_.push_back({std::move(handler), ending});
+    }
 
     // The dialog as a TemplateDialog (every dialog of the program is one).
     static TemplateDialog &form(QDialog &dialog);
 
   private:
-    std::deque<std::function<void(QDialog &)>> handlers_;
+    struct Handler {
+        std::function<void(QDialog &)> run;
+        Ending ending;
+    };
+    std::deque<Handler> handlers_;
 };
 
 } // namespace zel
