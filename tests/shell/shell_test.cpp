@@ -1,6 +1,6 @@
 // The main window driven as the user drives it: menus, toolbar, accelerators,
 // start-up settings, automatic loading, options, about box and help.
-#include "platform/ini_file.h"
+#include "platform/qt_platform.h"
 #include "players/player_library.h"
 #include "resources/templates/shell_templates.h"
 #include "shell/main_window.h"
@@ -11,24 +11,26 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace zel {
 namespace {
+
+using Messages = std::vector<FakePlatform::Message>;
 
 Player_Profile Dupont(int days, int tournaments, const char *password = "") {
     Player_Profile p{};
@@ -49,10 +51,11 @@ class Shell : public ::testing::Test {
     QTemporaryDir dir;
     FakePlatform platform;
     std::unique_ptr<MainWindow> window;
+    std::map<int, Opener> fakes;
+    std::vector<int> opened;
 
     std::string start() const { return QDir(dir.path()).absolutePath().toStdString(); }
     std::string path(const char *name) const { return start() + "/" + name; }
-
     void writeIni(const std::string &text) { std::ofstream(path("Zel.ini"), std::ios::binary) << text; }
 
     // A saved player listed in users/User.bib.
@@ -61,11 +64,10 @@ class Shell : public ::testing::Test {
         std::vector<Day_Sheet> days(std::size_t(p.day_count));
         std::vector<Tournament_Sheet> tournaments(std::size_t(p.tournament_count));
         SilentReporter quiet;
-        ASSERT_TRUE(SavePlayerFile(path("users/") + std::string(FieldText(p.file_name)), p, days, tournaments,
-                                   quiet));
+        ASSERT_TRUE(SavePlayerFile(path("users/Dupont.usr"), p, days, tournaments, quiet));
         std::string record(kLibraryRecordBytes, '\0');
-        record.replace(0, FieldText(p.file_name).size(), FieldText(p.file_name));
-        std::ofstream(path("users/User.bib"), std::ios::binary | std::ios::app) << record;
+        record.replace(0, 10, "Dupont.usr");
+        std::ofstream(path("users/User.bib"), std::ios::binary) << record;
     }
 
     // The program's dialogs, each recorded in `opened` when it opens, and replaced by its fake when
@@ -82,8 +84,6 @@ class Shell : public ::testing::Test {
         window->startUp();
         return *window;
     }
-    std::map<int, Opener> fakes;
-    std::vector<int> opened;
 
     // A command whose dialog leaves a player (Dupont if none was loaded) with these counts and ends with
     // `result`.
@@ -95,10 +95,11 @@ class Shell : public ::testing::Test {
             }
             c.state.Current_Profile.day_count = days;
             c.state.Current_Profile.tournament_count = tournaments;
+            if (command == 304 && result == 1) // deleted
+                c.state.Player_State = 0;
             return result;
         };
     }
-
     void loadPlayer(int days, int tournaments) {
         fakeDialog(302, days, tournaments, 302);
         window->dispatch(302);
@@ -115,20 +116,17 @@ class Shell : public ::testing::Test {
         return out;
     }
 
-    // Every menu as "Popup: text=id ...", separators as "-", then the toolbar's ids, separators as 0.
-    std::vector<std::string> menus() const {
-        std::vector<std::string> out;
+    // Each menu's title and item ids, then the toolbar's ids; separators as "-".
+    std::string bars() const {
+        std::string out;
+        const auto add = [&](QAction *a) {
+            out += (a->isSeparator() ? "-" : std::to_string(a->data().toInt())) + " ";
+        };
         for (QAction *popup : window->menuBar()->actions()) {
-            std::string line = popup->text().toStdString() + ":";
-            for (QAction *a : popup->menu()->actions())
-                line += " " + (a->isSeparator()
-                                   ? std::string("-")
-                                   : a->text().toStdString() + "=" + std::to_string(a->data().toInt()));
-            out.push_back(line);
+            out += popup->text().toStdString() + " ";
+            std::ranges::for_each(popup->menu()->actions(), add);
         }
-        out.push_back("Toolbar:");
-        for (QAction *a : window->toolbar()->actions())
-            out.back() += " " + std::to_string(a->isSeparator() ? 0 : a->data().toInt());
+        std::ranges::for_each(window->toolbar()->actions(), add);
         return out;
     }
 
@@ -141,40 +139,21 @@ class Shell : public ::testing::Test {
     }
 };
 
-TEST_F(Shell, startsWithTheSimpleFaceAndCreatesThePlayersDirectory) {
+TEST_F(Shell, startsWithTheSimpleFaceInAFixedFrameAndShowsTheFullOneWithAPlayer) {
     MainWindow &w = open();
     EXPECT_EQ(w.windowTitle(), "Zel Manager");
-    EXPECT_FALSE(w.fullMenu());
-    EXPECT_EQ(menus(),
-              (std::vector<std::string>{
-                  "&Joueur: &Nouveau\tCtrl+N=301 C&harger\tCtrl+H=302 &Importer\tCtrl+I=40017 - &Quitter=101",
-                  "&Aide: &Rubriques=40002 &Au sujet de Zel Manager ...=201", "Toolbar: 19000 19001"}));
+    EXPECT_EQ(bars(), "&Joueur 301 302 40017 - 101 &Aide 40002 201 19000 19001 ");
     EXPECT_EQ(w.toolbarAction(19001)->toolTip(), "Chargement d'un joueur");
     EXPECT_EQ(w.state().User_Dir, start() + "/users/");
     EXPECT_TRUE(QDir(QString::fromStdString(w.state().User_Dir)).exists());
-    EXPECT_EQ(w.width(), 320);
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_TRUE(w.width() == 320 && w.minimumSize() == w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST_F(Shell, loadingAPlayerShowsTheFullFaceWithItemsByCounts) {
-    open();
     loadPlayer(0, 3);
-    EXPECT_EQ(window->windowTitle(), "Zel Manager. Joueur : Dupont Jean");
-    EXPECT_EQ(
-        menus(),
-        (std::vector<std::string>{
-            "&Joueur: &Nouveau\tCtrl+N=301 C&harger\tCtrl+H=302 &Modifier=40005 &Supprimer=304 &Fermer=305 - "
-            "&Quitter=101",
-            "&Saison: &Ajout d'une journée\tCtrl+A=2101 &Résultats\tCtrl+S=502 &Modification d'une "
-            "journée=2102 - A&jout d'un tournoi\tCtrl+T=40013 &Vue tournoi(s)\tCtrl+O=40014 Modification "
-            "d'un tournoi=40015",
-            "Statisti&ques: &Récapitulatif\tCtrl+E=40007 &Détails\tCtrl+D=40008 - "
-            "Graphes ...\tCtrl+G=40010 - &Historique...=40030",
-            "&Option: Utilisateur=40022", "&Aide: &Rubriques=40002 &Au sujet de Zel Manager ...=201",
-            "Toolbar: 19000 19001 0 0 19002 19003 19004 0 19005 19006"}));
-    // 0 days, 3 tournaments: the recap and its button stay, the day items go.
-    EXPECT_EQ(grey(), "502 2102 40008 40010 19003 ");
+    EXPECT_EQ(w.windowTitle(), "Zel Manager. Joueur : Dupont Jean");
+    EXPECT_EQ(bars(),
+              "&Joueur 301 302 40005 304 305 - 101 &Saison 2101 502 2102 - 40013 40014 40015 Statisti&ques "
+              "40007 40008 - 40010 - 40030 &Option 40022 &Aide 40002 201 19000 19001 - - 19002 19003 19004 - "
+              "19005 19006 ");
 }
 
 TEST_F(Shell, everyMenuTitleShowsWithALargeDesktopFont) {
@@ -192,64 +171,60 @@ TEST_F(Shell, everyMenuTitleShowsWithALargeDesktopFont) {
 TEST_F(Shell, stepsAfterEachDialog) {
     open();
     const char *all = "502 2102 40007 40030 40008 40010 40014 40015 19003 19004 19006 ";
+    const char *no_days = "502 2102 40008 40010 19003 19004 ", *no_tournaments = "40014 40015 19006 ";
     struct Step {
         int command, sent, days, tournaments, result; // the dialog leaves these counts and ends with `result`
         const char *grey;
     };
     const Step steps[] = {
-        {301, 19000, 0, 0, 300, all}, // a new player: nothing to show yet
-        {2101, 40019, 1, 0, 302, "40014 40015 19006 "},
-        {40013, 40024, 1, 1, 1, ""},
-        {2102, 2102, 0, 1, 1, "502 2102 40008 40010 19003 19004 "}, // the recap item stays, its button goes
-        {40015, 40015, 0, 0, 0, all},
-        {302, 302, 0, 0, 1, all},      // a cancelled load changes nothing
-        {40005, 40005, 0, 0, 302, ""}, // a modified profile: a fresh full face
+        {301, 19000, 0, 0, 300, all},                         // a new player: nothing to show yet
+        {40013, 40024, 0, 1, 1, no_days},                     // his first tournament
+        {2101, 40019, 1, 1, 302, ""},                         // a day beside it
+        {2102, 2102, 0, 1, 1, no_days},                       // the last day deleted: the recap item stays
+        {40015, 40015, 0, 0, 0, all},                         // the last tournament deleted
+        {302, 302, 0, 0, 1, all},                             // a cancelled load changes nothing
+        {302, 19001, 2, 0, 302, no_tournaments},              // a player with days, no tournament
+        {2101, 2101, 3, 0, 302, no_tournaments},              // one more day
+        {304, 304, 3, 0, 0, ""},                              // a cancelled deletion: a fresh full face
+        {40005, 40005, 0, 0, 302, ""},                        // so is a modified profile
+        {305, 305, 0, 0, 0, all},                             // "Fermer"
+        {302, 302, 0, 3, 302, "502 2102 40008 40010 19003 "}, // tournaments only: the recap button stays
+        {304, 304, 0, 3, 1, all},                             // deleted
     };
     for (const Step &st : steps) {
         fakeDialog(st.command, st.days, st.tournaments, st.result);
         window->dispatch(st.sent);
         EXPECT_EQ(grey(), st.grey) << st.command;
+        EXPECT_EQ(window->fullMenu(), window->state().Player_State != 0) << st.command;
     }
-    window->dispatch(305); // "Fermer"
-    EXPECT_FALSE(window->fullMenu());
     EXPECT_EQ(window->windowTitle(), "Zel Manager");
-    EXPECT_EQ(window->state().Player_State, 0);
 }
 
 // The dialogs themselves are not under test: each command only records that it opened.
 TEST_F(Shell, acceleratorsNeedALoadedPlayerForItsRecordsEvenAfterClosingOne) {
     open();
-    struct Key {
-        Qt::Key key;
-        int with_player, without; // the menu id of the dialog opened, 0 for none
-    };
-    const Key keys[] = {{Qt::Key_N, 301, 301}, {Qt::Key_H, 302, 302}, {Qt::Key_I, 40017, 40017},
-                        {Qt::Key_A, 2101, 0},  {Qt::Key_S, 502, 0},   {Qt::Key_T, 40013, 0},
-                        {Qt::Key_O, 40014, 0}, {Qt::Key_E, 40007, 0}, {Qt::Key_D, 40008, 0},
-                        {Qt::Key_G, 40010, 0}, {Qt::Key_Escape, 0, 0}};
-    const auto press = [&](bool with_player) {
+    const auto press = [&] { // the dialog each key opens, 0 for none
         for (const CommandEntry &e : CommandTable())
             if (e.action == Action::Dialog)
                 fakes[e.ids[0]] = [](CommandContext &) { return 0; };
-        for (const Key &k : keys) {
+        std::string out;
+        for (Qt::Key k : {Qt::Key_N, Qt::Key_H, Qt::Key_I, Qt::Key_A, Qt::Key_S, Qt::Key_T, Qt::Key_O,
+                          Qt::Key_E, Qt::Key_D, Qt::Key_G, Qt::Key_Escape}) {
             const std::size_t before = opened.size();
-            QTest::keyClick(window.get(), k.key,
-                            k.key == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
-            const int last = opened.size() > before ? opened.back() : 0;
-            EXPECT_EQ(last, with_player ? k.with_player : k.without)
-                << k.key << " with player " << with_player;
+            QTest::keyClick(window.get(), k, k == Qt::Key_Escape ? Qt::NoModifier : Qt::ControlModifier);
+            out += std::to_string(opened.size() > before ? opened.back() : 0) + " ";
         }
+        return out;
     };
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    press(false);
+    const std::string without = "301 302 40017 0 0 0 0 0 0 0 0 ";
+    EXPECT_EQ(press(), without);
     loadPlayer(2, 3);
-    press(true);
-    // The closed player's counts stay in memory; its records stay closed.
-    window->dispatch(305);
-    EXPECT_EQ(window->state().dayCount(), 2);
-    press(false);
+    EXPECT_EQ(press(), "301 302 40017 2101 502 40013 40014 40007 40008 40010 0 ");
+    window->dispatch(305); // the closed player's counts stay in memory; its records stay closed
+    EXPECT_EQ(press(), without);
 }
 
 TEST_F(Shell, helpOpensZelHlpOrSaysItCannot) {
@@ -259,31 +234,33 @@ TEST_F(Shell, helpOpensZelHlpOrSaysItCannot) {
     EXPECT_EQ(platform.helps[0].path, path("zel.hlp"));
     platform.helpAvailable = false;
     window->dispatch(40002);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Impossible d'activer l'aide");
-    EXPECT_EQ(platform.messages[0].caption, "Zel Manager");
-    EXPECT_EQ(platform.messages[0].icon, Icon::Stop);
+    EXPECT_EQ(platform.messages, (Messages{{"Impossible d'activer l'aide", "Zel Manager", Icon::Stop}}));
 }
 
-TEST_F(Shell, aboutBoxOpensTheSiteOnSiteWebAndOnEscapeAndClosesOnOk) {
-    open();
-    bool still_open = false;
-    platform.onDialog([&](QDialog &d) {
-        auto &f = FakePlatform::form(d);
-        f.click(2);
-        QTest::keyClick(&d, Qt::Key_Escape);
-        still_open = d.isVisible();
-        f.click(1);
-    });
-    window->dispatch(201);
-    EXPECT_TRUE(still_open);
-    const std::string home = HomePage(QCoreApplication::applicationDirPath().toStdString());
-    EXPECT_EQ(platform.urls, (std::vector<std::string>{home, home}));
+// The desktop itself: a help window showing the file, and the browser the desktop chooses.
+TEST(DesktopServices, helpShowsTheFileInItsOwnWindowAndTheSiteGoesToTheBrowser) {
+    QTemporaryDir dir;
+    std::ofstream(dir.filePath("zel.hlp").toStdString()) << "<title>Aide</title><p>Bienvenue dans l'aide</p>";
+    QWidget owner;
+    QtPlatform desktop;
+    desktop.setOwner(&owner);
+    EXPECT_FALSE(desktop.openHelp(dir.filePath("absent.hlp").toStdString(), 0));
+    EXPECT_EQ(owner.findChild<QTextBrowser *>(), nullptr);
+    ASSERT_TRUE(desktop.openHelp(dir.filePath("zel.hlp").toStdString(), 0));
+    auto *help = owner.findChild<QTextBrowser *>();
+    ASSERT_TRUE(help && help->isVisible());
+    EXPECT_EQ(help->toPlainText(), "Bienvenue dans l'aide");
+    EXPECT_EQ(help->windowTitle(), "Aide");
+    QTextBrowser browser; // stands in for the browser the desktop would start
+    QDesktopServices::setUrlHandler("https", &browser, "setSource");
+    desktop.openUrl("https://zel.example/accueil");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(browser.source(), QUrl("https://zel.example/accueil"));
 }
 
 // The home page the build configured (ZEL_HOMEPAGE), by default the README page
 // beside the program, which the build makes too: it exists, and is shown whole.
-TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageWhichExists) {
+TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndClosesOnOk) {
     const std::string home = HomePage(QFileInfo(ZEL_PROGRAM).absolutePath().toStdString());
     if (ZEL_CONFIGURED_HOMEPAGE_DEFAULT)
         EXPECT_TRUE(QFileInfo(QUrl(QString::fromStdString(home)).toLocalFile()).isFile()) << home;
@@ -296,75 +273,90 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageWhichExists) {
     for (const QString &line : label->text().split('\n'))
         EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
             << line.toStdString();
+    open();
+    platform.onDialog([&](QDialog &d) {
+        auto &f = FakePlatform::form(d);
+        f.click(2);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible());
+        f.click(1);
+    });
+    window->dispatch(201);
+    const std::string shown = HomePage(QCoreApplication::applicationDirPath().toStdString());
+    EXPECT_EQ(platform.urls, (std::vector<std::string>{shown, shown}));
 }
 
 // Settings read at start-up.
 TEST_F(Shell, automaticLoadingFollowsTheSettingsExactly) {
     addPlayer(Dupont(0, 3));
-    struct Case {
+    const Messages refused = {{"Autochargement impossible, vérifier les paramêtres dans Option\\Utilisateur.",
+                               "Zel Manager", Icon::Exclamation}};
+    const struct {
         const char *ini;
         bool loaded, message;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"", false, false},
         {"[Options]\nAutoLoad=true\nAFileName=Dupont.usr\n", false, false},
         {"[Options]\nAutoLoad=TRUE\n", false, false},
         {"[Options]\nAutoLoad=TRUE\nAFileName=XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\n", false, true},
         {"[Options]\nAutoLoad=TRUE\nAFileName=dupont.usr\n", false, true},
         {"[options]\nautoload=TRUE\nafilename=Dupont.usr\n", true, false},
-        {"[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=true\n", true, false},
+        {"[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=true\n", true, false}, // not asked
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         writeIni(c.ini);
         platform.messages.clear();
         open();
-        EXPECT_EQ(window->state().Player_State, c.loaded ? 1 : 0) << c.ini;
-        ASSERT_EQ(platform.messages.size(), c.message ? 1u : 0u) << c.ini;
-        if (c.message) {
-            EXPECT_EQ(platform.messages[0].text,
-                      "Autochargement impossible, vérifier les paramêtres dans Option\\Utilisateur.");
-            EXPECT_EQ(platform.messages[0].icon, Icon::Exclamation);
-        }
+        EXPECT_EQ(platform.messages, c.message ? refused : Messages{}) << c.ini;
+        EXPECT_EQ(window->windowTitle(), c.loaded ? "Zel Manager. Joueur : Dupont Jean" : "Zel Manager")
+            << c.ini;
         if (c.loaded) {
-            EXPECT_EQ(window->windowTitle(), "Zel Manager. Joueur : Dupont Jean");
             EXPECT_EQ(window->state().Mem_Tournois.size(), 3u);
             EXPECT_EQ(grey(), "502 2102 40008 40010 19003 "); // step L
         }
     }
-    EXPECT_TRUE(platform.dialogs.empty()); // no password asked
 }
 
 TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
     addPlayer(Dupont(1, 0, "secret"));
     writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=TRUE\n");
-
-    // Wrong, then right.
-    bool stayed = false;
-    platform.onDialog([&](QDialog &d) {
-        auto &f = FakePlatform::form(d);
-        EXPECT_EQ(d.windowTitle(), "Mot de passe ...");
-        f.setText(1011, "secrex");
-        f.click(1);
-        QTest::keyClick(&d, Qt::Key_Escape); // does nothing
-        stayed = d.isVisible();
-        f.setText(1011, "secret");
-        f.click(1);
-    });
+    const auto answer = [](std::vector<QString> passwords) {
+        return [passwords](QDialog &d) {
+            EXPECT_EQ(d.windowTitle(), "Mot de passe ...");
+            for (const QString &p : passwords) {
+                QTest::keyClick(&d, Qt::Key_Escape); // does nothing
+                FakePlatform::form(d).setText(1011, p);
+                FakePlatform::form(d).click(p.isEmpty() ? 303 : 1);
+            }
+        };
+    };
+    platform.onDialog(answer({"secrex", "secret"}));
     open();
-    EXPECT_TRUE(stayed);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text, "Mot de passe incorrect");
+    EXPECT_EQ(platform.messages, (Messages{{"Mot de passe incorrect", "Zel Manager", Icon::Exclamation}}));
     EXPECT_EQ(window->state().Player_State, 1);
     EXPECT_TRUE(window->state().Opt_AskPassword);
 
-    // Cancelled: no player, nothing of it in memory, and the option off, as the options dialog shows.
+    // The file goes after the library was read: refused, and nothing of the player stays.
     platform.messages.clear();
-    platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(303); });
+    platform.onDialog([&](QDialog &d) {
+        QFile::remove(QString::fromStdString(path("users/Dupont.usr")));
+        answer({"secret"})(d);
+    });
     open();
+    EXPECT_EQ(platform.messages,
+              (Messages{{path("users/Dupont.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
     EXPECT_EQ(window->state().Player_State, 0);
     EXPECT_EQ(FieldText(window->state().Current_Profile.name), "");
+
+    // Cancelled: no player, and the option off, as the options dialog shows. An empty
+    // stored password is accepted with an empty field.
+    QFile::remove(QString::fromStdString(path("users/User.bib")));
+    addPlayer(Dupont(1, 0, ""));
+    platform.messages.clear();
+    platform.onDialog(answer({""}));
+    open();
+    EXPECT_EQ(window->state().Player_State, 0);
     EXPECT_EQ(window->state().dayCount(), 0);
-    EXPECT_FALSE(window->fullMenu());
     EXPECT_TRUE(platform.messages.empty());
     const std::string text = runOptions([](TemplateDialog &d) {
         EXPECT_TRUE(d.checked(1151));
@@ -372,50 +364,15 @@ TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
         d.click(1);
     });
     EXPECT_NE(text.find("APassword=FALSE"), std::string::npos);
-
-    // An empty stored password is accepted with an empty field.
-    QFile::remove(QString::fromStdString(path("users/Dupont.usr")));
-    QFile::remove(QString::fromStdString(path("users/User.bib")));
-    addPlayer(Dupont(1, 0, ""));
     writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=TRUE\n");
     platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(1); });
     open();
     EXPECT_EQ(window->state().Player_State, 1);
 }
 
-TEST_F(Shell, aPlayerWhoseFileCannotBeReadIsNotLoaded) {
-    addPlayer(Dupont(0, 0));
-    writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\n");
-    std::ofstream(path("users/Dupont.usr"), std::ios::binary | std::ios::trunc) << "usr\x05garbage";
-    open();
-    EXPECT_EQ(window->state().Player_State, 0);
-    EXPECT_FALSE(platform.messages.empty());
-    EXPECT_EQ(FieldText(window->state().Current_Profile.name), "");
-}
-
-TEST_F(Shell, optionsOkWritesTheFourKeysAndKeepsEverythingElse) {
-    writeIni("; mes réglages\r\n[Zel]\r\nUserPath=.\\users\\\r\n[Options]\r\nAutoGrid=FALSE\r\nPerso=1\r\n");
-    open();
-    loadPlayer(1, 0);
-    const std::string text = runOptions([](TemplateDialog &d) {
-        EXPECT_FALSE(d.enabled(1154));
-        d.click(1151);
-        EXPECT_TRUE(d.enabled(1154));
-        d.click(1154);
-        d.click(1155);
-        d.click(1);
-    });
-    EXPECT_EQ(text,
-              "; mes réglages\r\n[Zel]\r\nUserPath=.\\users\\\r\n[Options]\r\nAutoGrid=TRUE\r\nPerso=1\r\n"
-              "AutoLoad=TRUE\r\nAPassword=TRUE\r\nAFileName=Dupont.usr\r\n");
-    EXPECT_TRUE(window->state().Opt_AutoLoad);
-    EXPECT_TRUE(window->state().Opt_AutoGrid);
-    EXPECT_FALSE(window->state().Grid_Shown); // only the graphs dialog changes the grid shown
-}
-
-TEST_F(Shell, optionsCancelChangesNothingAndUncheckingAutoLoadWritesTheXName) {
-    const std::string ini = "[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nAutoLoad=TRUE\n"
-                            "AFileName=Nobody.usr\nAPassword=TRUE\nAutoGrid=TRUE\n";
+TEST_F(Shell, optionsOkWritesTheFourKeysKeepingEveryOtherLineAndAnnulerChangesNothing) {
+    const std::string ini = "; mes réglages\n[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nPerso=1\n"
+                            "AutoLoad=TRUE\nAFileName=Nobody.usr\nAPassword=TRUE\nAutoGrid=TRUE\n";
     writeIni(ini);
     open(); // the automatic load fails, the flags stay as read
     EXPECT_EQ(window->state().User_Dir, start() + "/joueurs/");
@@ -427,21 +384,33 @@ TEST_F(Shell, optionsCancelChangesNothingAndUncheckingAutoLoadWritesTheXName) {
                   d.click(303);
               }),
               ini);
-    EXPECT_TRUE(window->state().Opt_AutoGrid);
-    EXPECT_TRUE(window->state().Opt_AutoLoad);
-    const std::string text = runOptions([](TemplateDialog &d) {
-        d.click(1151); // off: 1154 disabled, still checked
-        EXPECT_FALSE(d.enabled(1154));
-        EXPECT_TRUE(d.checked(1154));
-        d.click(1151); // on again: 1154 as it was
-        EXPECT_TRUE(d.checked(1154));
-        d.click(1151);
-        QTest::keyClick(&d, Qt::Key_Escape); // stays open
-        EXPECT_TRUE(d.isVisible());
-        d.click(1);
-    });
-    EXPECT_EQ(text, "[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nAutoLoad=FALSE\n"
-                    "AFileName=XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\nAPassword=TRUE\nAutoGrid=TRUE\n");
+    EXPECT_TRUE(window->state().Opt_AutoGrid && window->state().Opt_AutoLoad);
+    EXPECT_EQ(
+        runOptions([](TemplateDialog &d) {
+            d.click(1151); // off: 1154 disabled, still checked
+            EXPECT_FALSE(d.enabled(1154));
+            EXPECT_TRUE(d.checked(1154));
+            d.click(1151); // on again: 1154 as it was
+            EXPECT_TRUE(d.checked(1154));
+            d.click(1151);
+            d.click(1155);
+            QTest::keyClick(&d, Qt::Key_Escape); // stays open
+            d.click(1);
+        }),
+        "; mes réglages\n[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nPerso=1\nAutoLoad=FALSE\n"
+        "AFileName=XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXX\nAPassword=TRUE\nAutoGrid=FALSE\n");
+    EXPECT_TRUE(window->state().Grid_Shown); // only the graphs dialog changes the grid shown
+    loadPlayer(1, 0);
+    EXPECT_EQ(runOptions([](TemplateDialog &d) {
+                  d.click(1151);
+                  d.click(1154);
+                  d.click(1155);
+                  d.click(1);
+              }),
+              "; mes réglages\n[Zel]\nUserDrive=C:\nUserPath=\\joueurs\\\n[Options]\nPerso=1\nAutoLoad=TRUE\n"
+              "AFileName=Dupont.usr\nAPassword=TRUE\nAutoGrid=TRUE\n");
+    EXPECT_TRUE(window->state().Opt_AutoLoad && window->state().Opt_AskPassword &&
+                window->state().Opt_AutoGrid);
 }
 
 TEST_F(Shell, aSettingsFileThatCannotBeReadWholeIsNeverRewritten) {
@@ -457,11 +426,10 @@ TEST_F(Shell, aSettingsFileThatCannotBeReadWholeIsNeverRewritten) {
                   d.click(303);
               }),
               ini);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].text,
-              "Le fichier des paramètres Zel.ini est trop volumineux : les options ne "
-              "sont pas enregistrées et il reste tel quel.");
-    EXPECT_EQ(platform.messages[0].caption, "Zel Manager");
+    EXPECT_EQ(platform.messages,
+              (Messages{{"Le fichier des paramètres Zel.ini est trop volumineux : les options "
+                         "ne sont pas enregistrées et il reste tel quel.",
+                         "Zel Manager", Icon::Exclamation}}));
 }
 
 // Loading from the toolbar or the menu replaces both bars from inside the

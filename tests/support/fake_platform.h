@@ -27,6 +27,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ class FakePlatform : public Platform {
         Icon icon = Icon::None;
         bool question = false;
         bool operator==(const Message &) const = default;
+        friend void PrintTo(const Message &m, std::ostream *os) {
+            *os << "{\"" << m.text << "\", \"" << m.caption << "\", " << int(m.icon)
+                << (m.question ? ", ?}" : "}");
+        }
     };
     struct Help {
         std::string path;

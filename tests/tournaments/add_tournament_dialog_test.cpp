@@ -1,7 +1,6 @@
 // ADD_TOURNOI and the reading and filling of tournament forms, driven by control id.
 #include "tournament_dialog_fixture.h"
 
-#include "resources/templates/add_tournoi_template.h"
 #include "resources/templates/tournoibox_template.h"
 #include "tournaments/add_tournament_dialog.h"
 #include "tournaments/tournament_commands.h"
@@ -13,26 +12,14 @@
 namespace zel::test {
 namespace {
 
-constexpr int kTimer = 1;
-
-int VictoryCell(std::string_view label) {
-    return Victory_Cell_Ids[std::size_t(ClassementIndexOf(label))];
-}
-int DefeatCell(std::string_view label) {
-    return Defeat_Cell_Ids[std::size_t(ClassementIndexOf(label))];
-}
-
 using AddTournament = TournamentDialogTest;
 
 TEST_F(AddTournament, opensOnTodayWithTheOwnClassementAndTheListInItsOwnOrder) {
     AddTournamentDialog d(state, platform);
-    EXPECT_EQ(d.text(1038), "15");
-    EXPECT_EQ(d.text(1040), "2001");
+    EXPECT_EQ(d.text(1038) + "/" + d.text(1039) + "/" + d.text(1040), "15/3/2001");
     EXPECT_EQ(d.text(107), "30");
     EXPECT_EQ(d.controlAs<QLineEdit>(1040)->maxLength(), 4);
-    const auto timers = d.findChildren<QTimer *>();
-    ASSERT_EQ(timers.size(), 1);
-    EXPECT_EQ(timers[0]->interval(), 150);
+    EXPECT_EQ(d.findChild<QTimer *>()->interval(), 150);
     setPlayer("NC", 19);
     AddTournamentDialog nc(state, platform);
     ASSERT_EQ(nc.itemCount(107), 19);
@@ -41,40 +28,33 @@ TEST_F(AddTournament, opensOnTodayWithTheOwnClassementAndTheListInItsOwnOrder) {
     EXPECT_EQ(nc.text(107), "NC");
 }
 
-TEST_F(AddTournament, estimatesForTheChosenLabelButStoresTheOwnClassementsPoints) {
-    AddTournamentDialog d(state, platform);
-    d.setText(VictoryCell("20"), "1");
-    d.tick(kTimer);
-    EXPECT_EQ(d.text(1113), "4");
-    d.setCurrentIndex(107, d.findItem(107, "15")); // "20" is one step above "15": worth 1
-    d.tick(kTimer);
-    EXPECT_EQ(d.text(1113), "1");
-    d.setText(1041, "Open d'Été");
-    d.setText(VictoryCell("45"), "9"); // weaker than the lowest classement: not read
-    d.setText(VictoryCell("NC"), "6"); // worth 0
-    d.click(1037);
-    EXPECT_EQ(d.result(), 1);
+TEST_F(AddTournament, estimatesForTheChosenLabelButStoresTheOwnClassementsPointsInTheTypedSeason) {
+    CommandContext context{state, platform, nullptr};
+    platform.onDialog([](QDialog &dialog) {
+        TemplateDialog &d = FakePlatform::form(dialog);
+        d.setText(VictoryCell("20"), "1");
+        d.tick(kTimer);
+        EXPECT_EQ(d.text(1113), "4");
+        d.setCurrentIndex(107, d.findItem(107, "15")); // "20" is one step above "15": worth 1
+        d.tick(kTimer);
+        EXPECT_EQ(d.text(1113), "1");
+        d.setText(1041, "Open d'Été");
+        d.setText(1039, "7"); // July: the season begun the year before
+        d.setText(1040, "2000");
+        d.setText(VictoryCell("45"), "9"); // weaker than the lowest classement: not read
+        d.setText(VictoryCell("NC"), "6"); // worth 0
+        d.click(1037);
+    });
+    EXPECT_EQ(RunAddTournament(context), 1);
     ASSERT_EQ(state.tournamentCount(), 1);
     const Tournament_Sheet &t = state.Mem_Tournois[0];
     EXPECT_EQ(t.points, 4);
     EXPECT_EQ(FieldText(t.name), "Open d'\xC9t\xE9"); // Windows-1252 in the record
-    EXPECT_EQ(t.columns[10].victories, 6u);           // N + 3: "NC"
+    EXPECT_EQ(FieldText(t.season), "1999 - 2000");
+    EXPECT_EQ(t.columns[10].victories, 6u); // N + 3: "NC"
     for (int i = 11; i < 23; ++i)
         EXPECT_EQ(t.columns[i].victories + t.columns[i].defeats, 0u) << i;
     EXPECT_EQ(onDisk().tournaments.at(0).points, 4);
-}
-
-TEST_F(AddTournament, datesBeforeAugustBelongToTheSeasonBegunTheYearBefore) {
-    const struct { const char *month, *season; } cases[] = {{"7", "1999 - 2000"}, {"8", "2000 - 2001"}};
-    for (const auto &c : cases) {
-        state.Current_Profile.tournament_count = 0;
-        AddTournamentDialog d(state, platform);
-        d.setText(1039, c.month);
-        d.setText(1040, "2000");
-        d.click(1037);
-        ASSERT_EQ(state.tournamentCount(), 1);
-        EXPECT_EQ(FieldText(state.Mem_Tournois[0].season), c.season) << c.month;
-    }
 }
 
 TEST_F(AddTournament, showsNoPointsWhenTheOwnClassementIsNotOffered) {
@@ -85,7 +65,7 @@ TEST_F(AddTournament, showsNoPointsWhenTheOwnClassementIsNotOffered) {
     EXPECT_EQ(d.text(1113), "");
 }
 
-TEST_F(AddTournament, cancelStoresNothing) {
+TEST_F(AddTournament, cancelStoresNothingAndATournamentTheFileCannotTakeIsRefusedBeforeCountingIt) {
     CommandContext context{state, platform, nullptr};
     platform.onDialog([](QDialog &d) {
         FakePlatform::form(d).setText(VictoryCell("20"), "1");
@@ -94,19 +74,18 @@ TEST_F(AddTournament, cancelStoresNothing) {
     EXPECT_EQ(RunAddTournament(context), 1);
     EXPECT_EQ(state.tournamentCount(), 0);
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(filePath())));
-}
-
-TEST_F(AddTournament, refusesATournamentTheFileCannotTakeBeforeCountingIt) {
     // 742 days and one tournament leave 212 bytes of the largest record every build reads.
     state.Mem_Days.resize(742);
     state.Current_Profile.day_count = 742;
     addStored(tournament("Open", 12, 7, 2000));
-    AddTournamentDialog d(state, platform);
-    d.show();
-    d.click(1037);
+    platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(1037); }, FakePlatform::StaysOpen);
+    RunAddTournament(context);
     EXPECT_EQ(state.tournamentCount(), 1);
-    EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages,
+              (std::vector<FakePlatform::Message>{
+                  {"Ce tournoi ne peut pas être enregistré : le fichier du joueur a atteint sa "
+                   "taille maximale.",
+                   "Zel Manager", Icon::Stop}}));
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(filePath())));
 }
 
@@ -122,40 +101,14 @@ TEST_F(AddTournament, aPageShowsTheUsedColumnsAndLeavesWeakerClassementsEmpty) {
     FillTournamentPage(page, state, t);
     EXPECT_EQ(page.text(VictoryCell("30")), "2");
     EXPECT_EQ(page.text(VictoryCell("15")), "0");
-    for (const char *weaker : {"45", "60", "100"}) {
-        EXPECT_EQ(page.text(VictoryCell(weaker)), "") << weaker;
-        EXPECT_EQ(page.text(DefeatCell(weaker)), "") << weaker;
-    }
-    EXPECT_EQ(page.text(1061), "4");
-    EXPECT_EQ(page.text(1062), "1");
+    for (const char *weaker : {"45", "60", "100"})
+        EXPECT_EQ(page.text(VictoryCell(weaker)) + page.text(DefeatCell(weaker)), "") << weaker;
+    EXPECT_EQ(page.text(1061) + " " + page.text(1062), "4 1");
     EXPECT_EQ(page.text(107), "30");
     EXPECT_EQ(page.text(1113), "4"); // 4 above, 2 x 2 against equals, 4 x 0 and 1 x -4 against "NC"
     Tournament_Sheet back = t;
     ReadTournamentPage(page, state, back);
     EXPECT_EQ(std::memcmp(&back, &t, sizeof t), 0); // read back as it was shown
-}
-
-// Nothing of the table may fall outside the form or out from under its heads;
-// the cells of a row run left to right (the entry dialog's overlap by one unit
-// from "70" on, as they always have).
-TEST(TournamentForms, cellsLieUnderTheHeadsInsideTheForm) {
-    for (const DialogTemplate *t : {&kAddTournoiTemplate, &kTournoiBoxTemplate, &kTournoiModifBoxTemplate}) {
-        const ControlTemplate &heads = t->controls[std::size_t(FindControl(*t, kTournamentHeadsId))];
-        int previous_x = -1;
-        for (int c = 0; c < kTournamentCellColumns; ++c)
-            for (int id : {Victory_Cell_Ids[std::size_t(c)], Defeat_Cell_Ids[std::size_t(c)]}) {
-                const int i = FindControl(*t, id);
-                ASSERT_GE(i, 0) << t->name << " " << id;
-                const ControlTemplate &cell = t->controls[std::size_t(i)];
-                EXPECT_GE(cell.x, heads.x) << t->name << " " << id;
-                EXPECT_LE(cell.x + cell.w, heads.x + heads.w) << t->name << " " << id;
-                EXPECT_LE(cell.y + cell.h, t->h) << t->name << " " << id;
-                if (id == Victory_Cell_Ids[std::size_t(c)]) {
-                    EXPECT_GE(cell.x, previous_x + cell.w - 1) << t->name << " " << id;
-                    previous_x = cell.x;
-                }
-            }
-    }
 }
 
 } // namespace

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "days/classement_scale.h"
-#include "text/fixed_text.h"
+#include "resources/templates/tournament_table_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
 #include "support/fake_platform.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <QTemporaryDir>
@@ -16,6 +17,15 @@
 #include <string>
 
 namespace zel::test {
+
+inline constexpr int kTimer = 1; // the estimation's
+
+inline int VictoryCell(std::string_view label) {
+    return Victory_Cell_Ids[std::size_t(ClassementIndexOf(label))];
+}
+inline int DefeatCell(std::string_view label) {
+    return Defeat_Cell_Ids[std::size_t(ClassementIndexOf(label))];
+}
 
 class TournamentDialogTest : public ::testing::Test {
   protected:

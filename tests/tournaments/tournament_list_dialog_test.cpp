@@ -3,8 +3,6 @@
 
 #include "platform/season_list.h"
 #include "platform/tabbed_pages.h"
-#include "resources/templates/tournament_table_template.h"
-#include "tournaments/tournament_commands.h"
 #include "tournaments/tournament_list_dialog.h"
 #include "tournaments/tournament_modify_dialog.h"
 #include "tournaments/tournament_viewer_dialog.h"
@@ -14,12 +12,6 @@
 namespace zel::test {
 namespace {
 
-constexpr int kTimer = 1;
-
-int VictoryCell(std::string_view label) {
-    return Victory_Cell_Ids[std::size_t(ClassementIndexOf(label))];
-}
-
 std::vector<std::string> TabTexts(const TabbedPages &tabs) {
     std::vector<std::string> texts;
     for (int i = 0; i < tabs.count(); ++i)
@@ -27,10 +19,17 @@ std::vector<std::string> TabTexts(const TabbedPages &tabs) {
     return texts;
 }
 
+void Choose(TemplateForm &page, const char *label) {
+    page.setCurrentIndex(107, page.findItem(107, label));
+    page.command(107, kSelChange);
+}
+
 class TournamentList : public TournamentDialogTest {
   protected:
-    // Seasons entered 2001, 1999, 2001: two rows, the later one holding tournaments 0 and 2.
-    void addThreeTournaments() {
+    // Seasons entered 2001, 1999, 2001: two rows, the later one holding tournaments 0 and 2;
+    // Charlie won once against a "35".
+    void SetUp() override {
+        TournamentDialogTest::SetUp();
         const struct {
             const char *name;
             uint32_t year;
@@ -41,12 +40,12 @@ class TournamentList : public TournamentDialogTest {
             t.points = r.points;
             addStored(t);
         }
+        state.Mem_Tournois[2].columns[TournamentColumnOf(7, "35")].victories = 1;
         saveNow();
     }
 };
 
 TEST_F(TournamentList, showsOneRowPerSeasonAndOpensTheSelectedRowsTournamentsWhateverTheSort) {
-    addThreeTournaments();
     TournamentListDialog d(state, platform, TournamentListMode::View);
     SeasonList &list = d.list();
     EXPECT_EQ(list.head(1), "Nombre de Tournoi");
@@ -61,36 +60,32 @@ TEST_F(TournamentList, showsOneRowPerSeasonAndOpensTheSelectedRowsTournamentsWha
     list.sortByColumn(4); // "10" before "5": the 2001 season comes first
     list.selectRow(0);
     std::vector<std::string> tabs;
-    std::vector<int> shown;
     platform.onDialog([&](QDialog &dialog) {
         auto &viewer = dynamic_cast<TournamentViewerDialog &>(dialog);
         tabs = TabTexts(viewer.tabs());
-        shown.push_back(viewer.currentTournament());
         viewer.tabs().selectTab(1);
-        shown.push_back(viewer.currentTournament());
         EXPECT_EQ(viewer.page()->text(1041), "Charlie");
-        viewer.command(kIdCancel); // Escape does not close the viewer
+        EXPECT_EQ(viewer.page()->text(1113), "1"); // a win over a "35" for the player's "30"
+        Choose(*viewer.page(), "NC");
+        EXPECT_EQ(viewer.page()->text(1113), "4"); // and for a "NC"
+        viewer.command(kIdCancel);                 // Escape does not close the viewer
         EXPECT_TRUE(viewer.isVisible());
         viewer.click(1037);
     });
     d.click(1037);
     EXPECT_EQ(tabs, (std::vector<std::string>{"Alpha", "Charlie"}));
-    EXPECT_EQ(shown, (std::vector<int>{0, 2}));
 }
 
 TEST_F(TournamentList, validerWithoutASelectedRowOpensNothing) {
-    addThreeTournaments();
     TournamentListDialog d(state, platform, TournamentListMode::Modify);
     EXPECT_EQ(d.list().head(1), "Nombre de Tournois");
     d.enable(1037, true);
     d.click(1037);
-    EXPECT_TRUE(platform.dialogs.empty());
 }
 
 using TournamentModify = TournamentList;
 
 TEST_F(TournamentModify, aRenamedTournamentNamesItsTabWhenLeftAndValiderSavesIt) {
-    addThreeTournaments();
     TournamentModifyDialog d(state, platform, GroupTournaments(state).at(1));
     d.show();
     d.page()->setText(1041, "Alpha Été");
@@ -103,30 +98,27 @@ TEST_F(TournamentModify, aRenamedTournamentNamesItsTabWhenLeftAndValiderSavesIt)
 }
 
 TEST_F(TournamentModify, theEstimationFollowsTheEditsAndTheOwnClassementsPointsAreStored) {
-    addThreeTournaments();
     TournamentModifyDialog d(state, platform, GroupTournaments(state).at(0));
     TemplatePage &page = *d.page();
     page.setText(VictoryCell("20"), "1");
-    page.setCurrentIndex(107, page.findItem(107, "NC"));
-    page.command(107, kSelChange);
+    Choose(page, "NC");
     d.tick(kTimer);
     EXPECT_EQ(page.text(1113), "4"); // "20" is five steps above "NC"
     page.setText(VictoryCell("30"), "2");
     d.tick(kTimer);
     EXPECT_EQ(page.text(1113), "12");
     d.click(1037);
-    EXPECT_EQ(state.Mem_Tournois[1].columns[7].victories, 2u);
     EXPECT_EQ(onDisk().tournaments.at(1).points, 8); // for "30": 4 + 2 x 2
 }
 
 TEST_F(TournamentModify, deletingTheLastTournamentOfASeasonEndsTheDialogAndDropsItsRow) {
-    addThreeTournaments();
     TournamentListDialog list(state, platform, TournamentListMode::Modify);
     list.list().selectRow(0); // 1999 - 2000: "Bravo" alone
     platform.onDialog([](QDialog &modify) { FakePlatform::form(modify).click(1038); });
     list.click(1037);
-    EXPECT_EQ(platform.messages.at(0).text, "Suppression de cet onglet ???");
-    EXPECT_EQ(platform.messages.at(0).caption, "Confirmation de suppression");
+    EXPECT_EQ(platform.messages,
+              (std::vector<FakePlatform::Message>{{"Suppression de cet onglet ???",
+                                                   "Confirmation de suppression", Icon::Exclamation, true}}));
     ASSERT_EQ(list.list().rowCount(), 1);
     EXPECT_EQ(list.list().textAt(0, 0), "2001 - 2002");
     EXPECT_FALSE(list.enabled(1037));
@@ -134,7 +126,6 @@ TEST_F(TournamentModify, deletingTheLastTournamentOfASeasonEndsTheDialogAndDrops
 }
 
 TEST_F(TournamentModify, afterADeletionTheSeasonIsFoundAgainAndItsTabsRebuilt) {
-    addThreeTournaments(); // 2001 - 2002 holds 0 "Alpha" and 2 "Charlie"
     TournamentModifyDialog d(state, platform, GroupTournaments(state).at(1));
     d.show();
     d.click(1038); // deletes "Alpha": "Charlie" moves down to index 1
@@ -148,7 +139,6 @@ TEST_F(TournamentModify, afterADeletionTheSeasonIsFoundAgainAndItsTabsRebuilt) {
 }
 
 TEST_F(TournamentModify, annulerAfterADeletionPutsEverythingBackInTheFile) {
-    addThreeTournaments();
     const std::vector<Tournament_Sheet> before(state.Mem_Tournois.begin(), state.Mem_Tournois.begin() + 3);
     TournamentModifyDialog d(state, platform, GroupTournaments(state).at(1));
     d.show();
