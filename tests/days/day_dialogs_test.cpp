@@ -3,24 +3,13 @@
 #include "days/day_commands.h"
 #include "days/day_entry_dialog.h"
 #include "days/day_store.h"
-#include "platform/season_list.h"
-#include "platform/tabbed_pages.h"
 #include "resources/templates/day_form_template.h"
-#include "storage/player_file.h"
 #include "support/fake_platform.h"
 
 #include "day_fixtures.h"
 
-#include <QFile>
-#include <QLineEdit>
-#include <QTabBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <map>
 
 namespace zel {

@@ -8,20 +8,14 @@
 #include "days/day_store.h"
 #include "platform/paths.h"
 #include "players/player_library.h"
-#include "shell/shared_state.h"
 #include "storage_test_support.h"
 #include "support/fake_platform.h"
-#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <cstring>
 #include <filesystem>
 
 namespace zel {
@@ -31,7 +25,6 @@ namespace fs = std::filesystem;
 using test::Exists;
 using test::ReadBytes;
 using Names = std::vector<std::string>;
-using Messages = std::vector<FakePlatform::Message>;
 
 bool Same(const Player_Profile &a, const Player_Profile &b) {
     return std::memcmp(&a, &b, sizeof a) == 0;

@@ -5,32 +5,22 @@
 #include "resources/templates/shell_templates.h"
 #include "shell/main_window.h"
 #include "shell/shell_dialogs.h"
-#include "storage/player_file.h"
 #include "support/fake_platform.h"
-#include "text/fixed_text.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <fstream>
 
 namespace zel {
 namespace {
-
-using Messages = std::vector<FakePlatform::Message>;
 
 Player_Profile Dupont(int days, int tournaments, const char *password = "") {
     Player_Profile p{};
@@ -402,6 +392,7 @@ TEST_F(Shell, optionsOkWritesTheFourKeysKeepingEveryOtherLineAndAnnulerChangesNo
     EXPECT_TRUE(window->state().Grid_Shown); // only the graphs dialog changes the grid shown
     loadPlayer(1, 0);
     EXPECT_EQ(runOptions([](TemplateDialog &d) {
+                  EXPECT_FALSE(d.enabled(1154));
                   d.click(1151);
                   d.click(1154);
                   d.click(1155);

@@ -6,31 +6,19 @@
 #include "days/day_commands.h"
 #include "days/day_entry_dialog.h"
 #include "days/match_rules.h"
-#include "platform/season_list.h"
-#include "platform/tabbed_pages.h"
 #include "players/load_player_dialog.h"
 #include "players/player_commands.h"
 #include "players/player_library.h"
 #include "players/profile_dialog.h"
 #include "resources/templates/day_form_template.h"
 #include "resources/templates/tournament_table_template.h"
-#include "shell/shared_state.h"
-#include "storage/player_file.h"
 #include "support/disk_faults.h"
 #include "support/fake_platform.h"
-#include "text/fixed_text.h"
 #include "tournaments/tournament_commands.h"
 #include "tournaments/tournament_groups.h"
 #include "tournaments/tournament_modify_dialog.h"
 
-#include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace zel {
 namespace {
@@ -103,8 +91,7 @@ struct StoredPlayer {
     }
 
     // Runs a list command: row 0 is chosen, `body` drives the dialog it opens, then the list closes.
-    template <class Dialog>
-    void throughList(int (*command)(CommandContext &), std::function<void(Dialog &)> body,
+    void throughList(int (*command)(CommandContext &), std::function<void(QDialog &)> body,
                      FakePlatform::Ending ending = FakePlatform::Closes) {
         platform.onDialog([](QDialog &d) {
             auto &list = FakePlatform::form(d);
@@ -112,7 +99,7 @@ struct StoredPlayer {
             list.click(1037);
             list.click(1038);
         });
-        platform.onDialog([body](QDialog &d) { body(dynamic_cast<Dialog &>(d)); }, ending);
+        platform.onDialog(body, ending);
         command(context);
     }
 };
@@ -127,21 +114,23 @@ TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedU
         form.click(ProfileDialog::kValidate);
     });
     EXPECT_EQ(RunModifyProfile(f.context), 302);
-    f.throughList<ModifyDaysDialog>(RunModifyDay, [](ModifyDaysDialog &m) {
+    f.throughList(RunModifyDay, [](QDialog &d) {
+        auto &m = dynamic_cast<ModifyDaysDialog &>(d);
         const SingleControls &fourth = kSingleControls[3];
         EXPECT_EQ(m.page()->text(fourth.player[0]), "123");
         EXPECT_EQ(m.page()->text(fourth.opponent[0]), "121");
         m.tick(kModifyDayTimer);
         m.click(1037);
     });
-    f.throughList<TournamentModifyDialog>(RunModifyTournament, [](TournamentModifyDialog &t) {
+    f.throughList(RunModifyTournament, [](QDialog &d) {
+        auto &t = dynamic_cast<TournamentModifyDialog &>(d);
         EXPECT_EQ(t.page()->text(1040), "20011");
         t.tick(1);
         EXPECT_TRUE(t.tabs().selectTab(1));
         EXPECT_TRUE(t.tabs().selectTab(0));
         t.click(1037);
     });
-    
+
     EXPECT_EQ(f.fileBytes(), before);
     // A new day takes the club, whole, as its team.
     DayEntryDialog entry(f.state, f.platform);
@@ -163,83 +152,51 @@ void FillValidDay(TemplateForm &d) {
 }
 
 TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
-    const auto full_disk = [](TemplateForm &form, int button) {
-        test::FileSizeLimit limit(0);
-        form.click(button);
-    };
-    struct Case {
+    const struct {
         const char *what;
-        std::function<void(StoredPlayer &)> run;
-        std::string stays_open;
+        int (*command)(CommandContext &);
+        bool through_list;
+        std::function<void(QDialog &)> edit;
+        int button; // pressed with a full disk
+    } cases[] = {
+        {"profile", RunModifyProfile, false,
+         [](QDialog &d) {
+             FakePlatform::form(d).setCurrentIndex(ProfileDialog::kLowestList, 0); // remaps the tournaments
+             FakePlatform::form(d).setCurrentIndex(ProfileDialog::kOwnList, 1);
+         },
+         ProfileDialog::kValidate},
+        {"new day", RunAddDay, false, [](QDialog &d) { FillValidDay(FakePlatform::form(d)); }, 1037},
+        {"day modified", RunModifyDay, true,
+         [](QDialog &d) { dynamic_cast<ModifyDaysDialog &>(d).page()->setText(kClubEdit, "Autre club"); },
+         1037},
+        {"day deleted", RunModifyDay, true, [](QDialog &) {}, 1039},
+        {"new tournament", RunAddTournament, false,
+         [](QDialog &d) { FakePlatform::form(d).setText(Victory_Cell_Ids[7], "2"); }, 1037},
+        {"tournament modified", RunModifyTournament, true,
+         [](QDialog &d) {
+             dynamic_cast<TournamentModifyDialog &>(d).page()->setText(Victory_Cell_Ids[7], "3");
+         },
+         1037},
+        {"cancel after a saved deletion", RunModifyTournament, true,
+         [](QDialog &d) { FakePlatform::form(d).click(1038); }, 1042},
     };
-    const Case cases[] = {
-        {"profile",
-         [&](StoredPlayer &f) {
-             f.platform.onDialog([&](QDialog &d) {
-                 auto &form = FakePlatform::form(d);
-                 form.setCurrentIndex(ProfileDialog::kLowestList, 0); // a new scale remaps the tournaments
-                 form.setCurrentIndex(ProfileDialog::kOwnList, 1);
-                 full_disk(form, ProfileDialog::kValidate);
-             }, FakePlatform::StaysOpen);
-             RunModifyProfile(f.context);
-         },
-         "Modification du profil du joueur"},
-        {"new day",
-         [&](StoredPlayer &f) {
-             f.platform.onDialog([&](QDialog &d) {
-                 FillValidDay(FakePlatform::form(d));
-                 full_disk(FakePlatform::form(d), 1037);
-             }, FakePlatform::StaysOpen);
-             RunAddDay(f.context);
-         },
-         "Résultat d'une journée"},
-        {"day modified",
-         [&](StoredPlayer &f) {
-             f.throughList<ModifyDaysDialog>(RunModifyDay, [&](ModifyDaysDialog &m) {
-                 m.page()->setText(kClubEdit, "Autre club");
-                 full_disk(m, 1037);
-             }, FakePlatform::StaysOpen);
-         },
-         "Journées d'un championnat : Modification"},
-        {"day deleted",
-         [&](StoredPlayer &f) {
-             f.throughList<ModifyDaysDialog>(RunModifyDay, [&](ModifyDaysDialog &m) { full_disk(m, 1039); },
-                                           FakePlatform::StaysOpen);
-         },
-         "Journées d'un championnat : Modification"},
-        {"new tournament",
-         [&](StoredPlayer &f) {
-             f.platform.onDialog([&](QDialog &d) {
-                 FakePlatform::form(d).setText(Victory_Cell_Ids[7], "2");
-                 full_disk(FakePlatform::form(d), 1037);
-             }, FakePlatform::StaysOpen);
-             RunAddTournament(f.context);
-         },
-         "Ajout d'un tournoi"},
-        {"tournament modified",
-         [&](StoredPlayer &f) {
-             f.throughList<TournamentModifyDialog>(RunModifyTournament, [&](TournamentModifyDialog &t) {
-                 t.page()->setText(Victory_Cell_Ids[7], "3");
-                 full_disk(t, 1037);
-             }, FakePlatform::StaysOpen);
-         },
-         "Tournois : Modification"},
-        {"cancel after a saved deletion",
-         [&](StoredPlayer &f) {
-             f.throughList<TournamentModifyDialog>(RunModifyTournament, [&](TournamentModifyDialog &t) {
-                 t.click(1038); // saved at once
-                 full_disk(t, 1042);
-             }, FakePlatform::StaysOpen);
-         },
-         "Tournois : Modification"},
-    };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         StoredPlayer f;
-        c.run(f);
-        
+        const auto body = [&c](QDialog &d) {
+            c.edit(d);
+            test::FileSizeLimit limit(0);
+            FakePlatform::form(d).click(c.button);
+        };
+        if (c.through_list) {
+            f.throughList(c.command, body, FakePlatform::StaysOpen);
+        } else {
+            f.platform.onDialog(body, FakePlatform::StaysOpen);
+            c.command(f.context);
+        }
         ASSERT_FALSE(f.platform.messages.empty()) << c.what;
-        EXPECT_EQ(f.platform.messages.back().text, "Erreur d'écriture de l'identificateur") << c.what;
-        EXPECT_EQ(f.platform.messages.back().caption, "Info") << c.what;
+        EXPECT_EQ(f.platform.messages.back(),
+                  (FakePlatform::Message{"Erreur d'écriture de l'identificateur", "Info"}))
+            << c.what;
         // Nothing the user was told failed can reach the file with the next save.
         EXPECT_EQ(f.memoryBytes(), f.fileBytes()) << c.what;
     }
@@ -255,15 +212,21 @@ TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButton) {
         QTest::keyClick(form.control(field), Qt::Key_Return);
         EXPECT_EQ(form.text(kSeasonStatic), season);
     };
-    f.platform.onDialog([&](QDialog &d) {
-        FillValidDay(FakePlatform::form(d));
-        press_enter(FakePlatform::form(d), 1049);
-    }, FakePlatform::StaysOpen);
+    f.platform.onDialog(
+        [&](QDialog &d) {
+            FillValidDay(FakePlatform::form(d));
+            press_enter(FakePlatform::form(d), 1049);
+        },
+        FakePlatform::StaysOpen);
     RunAddDay(f.context);
-    f.throughList<ModifyDaysDialog>(RunModifyDay, [&](ModifyDaysDialog &m) {
-        m.page()->setText(kClubEdit, "Autre club");
-        press_enter(*m.page(), kClubEdit);
-    }, FakePlatform::StaysOpen);
+    f.throughList(
+        RunModifyDay,
+        [&](QDialog &d) {
+            auto &m = dynamic_cast<ModifyDaysDialog &>(d);
+            m.page()->setText(kClubEdit, "Autre club");
+            press_enter(*m.page(), kClubEdit);
+        },
+        FakePlatform::StaysOpen);
     EXPECT_EQ(f.fileBytes(), before);
 }
 

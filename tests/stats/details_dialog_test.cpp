@@ -1,7 +1,6 @@
 // The details: every figure by id, the championship buttons, Escape and OK.
 #include "stats/details_dialog.h"
 
-#include "shell/command_context.h"
 #include "stats/stats_commands.h"
 #include "stats/stats_dialog_fixtures.h"
 

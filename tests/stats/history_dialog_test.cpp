@@ -2,15 +2,9 @@
 // filtered as the user types, and the matches of the one clicked.
 #include "stats/history_dialog.h"
 
-#include "platform/season_list.h"
-#include "platform/tabbed_pages.h"
 #include "stats/graph_painter.h"
 #include "stats/history_fixture.h"
-
-#include <gtest/gtest.h>
-
-#include <QTabBar>
-#include <QTest>
+#include "support/fake_platform.h"
 
 namespace zel {
 namespace {

@@ -2,18 +2,15 @@
 #include "stats/recap_dialog.h"
 
 #include "resources/templates/recap_template.h"
-#include "shell/command_context.h"
 #include "stats/recap_print.h"
 #include "stats/stats_commands.h"
 #include "stats/stats_dialog_fixtures.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 namespace zel {
 namespace {

@@ -2,13 +2,7 @@
 #pragma once
 
 #include "days/day_fixtures.h"
-#include "text/fixed_text.h"
-#include "shell/shared_state.h"
 #include "support/fake_platform.h"
-
-#include <gtest/gtest.h>
-
-#include <QTest>
 
 #include <initializer_list>
 #include <string_view>

@@ -16,16 +16,34 @@
 // runModal shows the dialog (not modally), runs the next queued handler and
 // returns the value the dialog ended with. The test fails when a dialog runs
 // with no handler queued, when one still open after its handler was not
-// queued StaysOpen (it is then ended with kLeftOpen), or when one queued
-// StaysOpen ended.
+// queued StaysOpen (it is then ended with kLeftOpen), when one queued
+// StaysOpen ended, or when a queued handler never ran.
+//
+// It also brings what every dialog test uses: GoogleTest, QTest, the shared
+// state, the lists and tabs, the player file.
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/season_list.h"
+#include "platform/tabbed_pages.h"
 #include "platform/template_dialog.h"
+#include "shell/command_context.h"
+#include "shell/shared_state.h"
+#include "storage/player_file.h"
+#include "text/fixed_text.h"
 
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -93,5 +111,7 @@ class FakePlatform : public Platform {
     };
     std::deque<Handler> handlers_;
 };
+
+using Messages = std::vector<FakePlatform::Message>;
 
 } // namespace zel

@@ -6,7 +6,6 @@
 #include "tournaments/tournament_commands.h"
 #include "tournaments/tournament_page.h"
 
-#include <QLineEdit>
 #include <QTimer>
 
 namespace zel::test {

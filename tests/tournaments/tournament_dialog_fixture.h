@@ -4,17 +4,8 @@
 
 #include "days/classement_scale.h"
 #include "resources/templates/tournament_table_template.h"
-#include "shell/shared_state.h"
-#include "storage/player_file.h"
 #include "support/fake_platform.h"
-#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <string>
 
 namespace zel::test {
 

@@ -1,13 +1,9 @@
 // VIEW_TOURNOI, ONGLETTOURNOI and ONGLETMODIFTOURNOI, driven by control id.
 #include "tournament_dialog_fixture.h"
 
-#include "platform/season_list.h"
-#include "platform/tabbed_pages.h"
 #include "tournaments/tournament_list_dialog.h"
 #include "tournaments/tournament_modify_dialog.h"
 #include "tournaments/tournament_viewer_dialog.h"
-
-#include <cstring>
 
 namespace zel::test {
 namespace {

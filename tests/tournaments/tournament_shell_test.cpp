@@ -1,11 +1,9 @@
 // The tournament commands from the main window: steps T and U follow what the real dialogs did.
 #include "tournament_dialog_fixture.h"
 
-#include "platform/season_list.h"
 #include "shell/main_window.h"
 
 #include <QAction>
-#include <QDir>
 
 namespace zel::test {
 namespace {
