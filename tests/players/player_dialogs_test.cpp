@@ -115,21 +115,6 @@ int LoadPlayer(Env &e, int line, const char *password, FakePlatform::Ending endi
     return RunLoadPlayer(e.ctx);
 }
 
-TEST(NewPlayer, SameNamesGetTheNextFreeFileAndBothAreListed) {
-    Env e;
-    ASSERT_EQ(CreatePlayer(e, {}), 300);
-    ASSERT_EQ(CreatePlayer(e, {}), 300);
-    EXPECT_EQ(FieldText(e.s.Current_Profile.file_name), "DupontJean.usr");
-    EXPECT_EQ(e.library(), (Names{"Dupont.usr", "DupontJean.usr"}));
-    EXPECT_TRUE(Same(e.disk("DupontJean.usr").profile, e.s.Current_Profile));
-    e.on([](TemplateForm &t, QDialog &) {
-        ASSERT_EQ(t.itemCount(LoadPlayerDialog::kPlayers), 2);
-        EXPECT_EQ(t.itemText(LoadPlayerDialog::kPlayers, 1), "Dupont Jean");
-        t.click(LoadPlayerDialog::kCancel);
-    });
-    EXPECT_EQ(RunLoadPlayer(e.ctx), 303);
-}
-
 TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
     struct Case {
         const char *lowest;
@@ -451,8 +436,10 @@ TEST(ModifyProfile, ANewOwnClassementRecomputesTheSeasonsPoints) {
     SetFieldText(e.s.Day_Work_Record.classement, "30");
     ASSERT_TRUE(AppendDay(e.s, FitsOneMoreDay));
     Single_Slot &match = e.s.Mem_Days.at(0).singles[0];
-    match = {1, "", "25", {}, {11, 11, 0}, {5, 5, 0}, 3};
+    match = {1, "", "25", {}, {11, 11, 0}, {5, 5, 0}, 1}; // stale: the rule gives 3 now
     ASSERT_TRUE(SaveCurrentPlayer(e.s, e.p));
+    ASSERT_EQ(Modify(e, nullptr, "30"), 302); // the same classement: nothing recomputed
+    EXPECT_EQ(e.disk("Martin.usr").days.at(0).singles[0].points, 1);
 
     ASSERT_EQ(Modify(e, nullptr, "25"), 302);
     const PlayerData disk = e.disk("Martin.usr");
