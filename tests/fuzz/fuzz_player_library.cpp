@@ -7,35 +7,24 @@
 // are A.usr, B.usr, C.usr and D.usr. After the library is read, a player
 // named after the first one offered is registered, and then removed again.
 #include "fuzz_support.h"
-#include "text/fixed_text.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/atomic_file.h"
 #include "storage/player_file.h"
+#include "text/fixed_text.h"
 
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
 
-namespace {
-
-std::vector<uint8_t> ReadAll(const std::string &path) {
-    std::vector<uint8_t> bytes;
-    if (zel::ReadWholeFile(path, 1 << 24, bytes) != zel::ReadFileStatus::Ok)
-        bytes.clear();
-    return bytes;
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using namespace zel;
+    using Bytes = std::vector<uint8_t>;
     if (size < 1)
         return 0;
     const std::string dir = fuzz::FreshScratchDir();
-    const int files = std::min(data[0] & 7, 4);
     std::size_t at = 1;
-    for (int i = 0; i < files; ++i) {
+    for (int i = 0; i < std::min(data[0] & 7, 4); ++i) {
         std::size_t length = 0;
         if (at + 2 <= size) {
             length = std::min<std::size_t>(data[at] | data[at + 1] << 8, size - at - 2);
@@ -52,50 +41,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         FUZZ_CHECK(::mkfifo((dir + "E.usr").c_str(), 0600) == 0);
     const std::string library = dir + kLibraryFileName;
     fuzz::WriteFileBytes(library, data + at, size - at);
-    const std::size_t records = (size - at) / kLibraryRecordBytes;
+    const Bytes written(data + at, data + size);
+    const std::size_t records = written.size() / kLibraryRecordBytes, whole = records * kLibraryRecordBytes;
+    auto on_disk = [&] {
+        Bytes bytes;
+        return ReadWholeFile(library, 1 << 24, bytes) == ReadFileStatus::Ok ? bytes : Bytes{};
+    };
 
     SharedState s;
     s.User_Dir = dir;
     fuzz::CountingReporter r;
     const std::vector<LibraryEntry> entries = ReadPlayerLibrary(s, r);
-    FUZZ_CHECK(s.Library_Image.size() == records);
-    FUZZ_CHECK(entries.size() <= records);
+    FUZZ_CHECK(s.Library_Image.size() == records && entries.size() <= records);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const LibraryEntry &e = entries[i];
         FUZZ_CHECK(e.record < records && (i == 0 || e.record > entries[i - 1].record));
-        FUZZ_CHECK(e.display.size() <= 63);
-        FUZZ_CHECK(IsPlainFileName(e.file_name));
+        FUZZ_CHECK(e.display.size() <= 63 && IsPlainFileName(e.file_name));
         // Saving and deleting go by the profile's file name: it must be the file read.
         FUZZ_CHECK(FieldText(s.Library_Image[e.record].file_name) == e.file_name);
     }
     // Nothing is created or changed by reading.
-    FUZZ_CHECK(ReadAll(library) == std::vector<uint8_t>(data + at, data + size));
+    FUZZ_CHECK(on_disk() == written);
     if (entries.empty())
         return 0;
 
     // A second player of the same name: it gets a file name of its own.
-    const std::vector<uint8_t> before = ReadAll(library);
     s.Current_Profile = s.Library_Image[entries[0].record];
     s.Current_Profile.day_count = 0;
     s.Current_Profile.tournament_count = 0;
     if (s.Current_Profile.scale_length < 1 || s.Current_Profile.scale_length > 19)
         s.Current_Profile.scale_length = 9;
     if (!RegisterNewPlayer(s, r)) {
-        FUZZ_CHECK(ReadAll(library) == before);
+        FUZZ_CHECK(on_disk() == written);
         return 0;
     }
     const std::string name(FieldText(s.Current_Profile.file_name));
     FUZZ_CHECK(IsPlainFileName(name) && name != entries[0].file_name);
-    const std::vector<uint8_t> after = ReadAll(library);
-    const std::size_t whole = before.size() / kLibraryRecordBytes * kLibraryRecordBytes;
-    FUZZ_CHECK(after.size() == whole + kLibraryRecordBytes);
-    FUZZ_CHECK(std::equal(before.begin(), before.begin() + whole, after.begin()));
+    const Bytes after = on_disk();
+    FUZZ_CHECK(after.size() == whole + kLibraryRecordBytes &&
+               std::equal(after.begin(), after.begin() + whole, written.begin()));
     PlayerData saved;
     FUZZ_CHECK(LoadPlayerFile(PlayerFilePath(dir, name), saved, r) == LoadResult::Ok);
     FUZZ_CHECK(std::memcmp(&saved.profile, &s.Current_Profile, sizeof saved.profile) == 0);
 
     // Removing takes out the first record of that name, which is the new one.
     FUZZ_CHECK(RemoveFromLibrary(s, r));
-    FUZZ_CHECK(ReadAll(library) == std::vector<uint8_t>(before.begin(), before.begin() + whole));
+    FUZZ_CHECK(on_disk() == Bytes(written.begin(), written.begin() + whole));
     return 0;
 }

@@ -1,4 +1,5 @@
-// Shared pieces of the fuzz targets: a scratch directory and hard checks.
+// Shared pieces of the fuzz targets: a scratch directory, hard checks and, in builds without
+// libFuzzer, the corpus replay.
 #pragma once
 
 #include "platform/reporter.h"

@@ -1,67 +1,143 @@
-// The series of the three graphs.
+// The axes of the graphs at the values where their rounding rules change. (The graphs dialog tests
+// check ordinary championships pixel by pixel.)
 #include "stats/graph_series.h"
 
 #include "days/day_fixtures.h"
 #include "days/day_store.h"
+#include "stats/history.h"
 
 #include <gtest/gtest.h>
 
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::MakeDay;
-using test::MakePlayer;
-
-const char *const Season = "Championnat 2000 - 2001";
-
-TEST(Graph1, putsNcAfterTheLowestClassementAndScalesAnEmptyChampionshipForOne) {
-    SharedState state = MakePlayer(5, "30");
-    AddDay(state, MakeDay(Season, "30", {{"NC", 2, false}, {"35", 2, false}}));
-    const Graph1_Series g = ComputeGraph1(state, GroupDays(state)[0]);
-    ASSERT_EQ(g.labels.size(), 9u);
-    EXPECT_EQ(g.labels[8], "NC");
-    EXPECT_EQ(g.label_x[8], 284);
-    EXPECT_EQ(g.max, 1);
-    EXPECT_EQ(g.scale, 300);
-}
-
-// Three days whose points for the player's own classement run 3, -12, -5.
-SharedState ThreeDays() {
-    SharedState state = MakePlayer(7, "30");
-    AddDay(state, MakeDay(Season, "30", {{"25", 3}}));
-    AddDay(state, MakeDay(Season, "30", {{"40", -4}, {"40", -4}, {"40", -4}, {"35", -3}}));
-    AddDay(state, MakeDay(Season, "30", {{"20", 4}, {"25", 3}}));
+// A championship of days whose singles, each against a "30", are worth these points to the player
+// (own classement "30", so the points are the stored ones). A day holds up to four.
+SharedState Championship(const std::vector<std::vector<int32_t>> &days) {
+    SharedState state = test::MakePlayer(7, "30");
+    for (const auto &points : days) {
+        Day_Sheet day = test::MakeDay("Championnat 2000 - 2001", "30", {});
+        for (std::size_t k = 0; k < points.size(); ++k)
+            day.singles[k] = {1, "", "30", {}, {21, 21, 0}, {0, 0, 0}, points[k]};
+        test::AddDay(state, day);
+    }
     return state;
 }
 
-TEST(Graph2, rangeAndStepFollowTheRunningTotals) {
-    const SharedState state = ThreeDays();
-    const Graph2_Series g = ComputeGraph2(state, GroupDays(state)[0], "30");
-    EXPECT_EQ(g.running_totals, (std::vector<int64_t>{3, -12, -5}));
-    EXPECT_EQ(g.range, 12);
-    EXPECT_EQ(g.step, 2);
-    ASSERT_EQ(g.value_ticks.size(), 20u);
-    EXPECT_EQ(g.value_ticks[18].value, 20);
-    EXPECT_EQ(g.value_ticks[19].value, -20);
-    // For "40" every match is valued again: a win over "25" is 4; defeats against "40" cost 2,
-    // against "35" nothing.
-    EXPECT_EQ(ComputeGraph2(state, GroupDays(state)[0], "40").day_values, (std::vector<int64_t>{4, -6, 8}));
+// `won` singles won for 2 points, four a day.
+SharedState Won(int won) {
+    std::vector<std::vector<int32_t>> days(std::size_t((won + 3) / 4), std::vector<int32_t>(4, 2));
+    if (won % 4 != 0)
+        days.back().resize(std::size_t(won % 4));
+    return Championship(days);
 }
 
-TEST(Graph3, coversEveryDayAndEveryVictoryInsideTheArea) {
-    SharedState state = MakePlayer(7, "30");
-    for (int day = 0; day < 100; ++day)
-        AddDay(state, MakeDay(Season, "30", {{"25", 3}, {"25", 3}, {"25", 3}, {"25", 3}}));
-    const Graph3_Series g = ComputeGraph3(state, GroupDays(state)[0]);
-    ASSERT_EQ(g.curve.size(), 100u);
-    EXPECT_EQ(g.axis.positions, 100);
-    EXPECT_LE(g.curve.back().x, 625); // inside the axis
-    EXPECT_GE(g.axis.label_every * g.axis.dx, 22);
-    EXPECT_EQ(g.range, 400);
-    EXPECT_GE(g.scale, 1);
-    EXPECT_GE(g.curve.back().y, 35);
-    EXPECT_LE(g.grid.rows, 350);
+TEST(GraphAxes, graph1RowsHoldOneMatchEachUpTo300ThenWhatMakes300RowsAtMost) {
+    const struct {
+        int matches;
+        int64_t unit;
+        int rows, scale, y;
+    } cases[] = {
+        {0, 1, 1, 300, 350}, // an empty championship scales for one match
+        {7, 1, 7, 42, 56},   // 300 / 7 rounds down
+        {300, 1, 300, 1, 50},
+        {301, 2, 151, 1, 200}, // 301 / 2 rounds down
+    };
+    for (const auto &c : cases) {
+        const SharedState state = Won(c.matches);
+        const Graph1_Series g =
+            ComputeGraph1(state, GroupDays(state).empty() ? Championship_Entry{} : GroupDays(state)[0]);
+        EXPECT_EQ(std::tuple(g.unit, g.grid.rows, g.scale, g.grid.y0),
+                  std::tuple(c.unit, c.rows, c.scale, 350 - c.rows * c.scale))
+            << c.matches;
+        ASSERT_EQ(g.value_ticks.size(), std::size_t(c.rows)) << c.matches;
+        EXPECT_EQ(g.value_ticks.back().value, c.rows * c.unit) << c.matches;
+        EXPECT_EQ(g.matches_curve[7].y, c.y) << c.matches; // the "30" column
+    }
+}
+
+TEST(GraphAxes, graph2StepIsATenthOfTheRangeRoundedUpAndPointsRoundTowardTheAxis) {
+    const struct {
+        int32_t total;
+        int64_t range, step;
+        int y;
+    } cases[] = {
+        {0, 1, 1, 225},    {10, 10, 1, 55}, {11, 11, 2, 132},
+        {-11, 11, 2, 318}, {20, 20, 2, 55}, {21, 21, 3, 106},
+    };
+    for (const auto &c : cases) {
+        const SharedState state = Championship({{c.total}});
+        const Graph2_Series g = ComputeGraph2(state, GroupDays(state)[0], "30");
+        EXPECT_EQ(std::tuple(g.range, g.step, g.curve[0].y), std::tuple(c.range, c.step, c.y)) << c.total;
+        ASSERT_EQ(g.value_ticks.size(), 20u);
+        EXPECT_EQ(std::tuple(g.value_ticks[18].value, g.value_ticks[19].value),
+                  std::tuple(10 * c.step, -10 * c.step));
+    }
+}
+
+TEST(GraphAxes, graph3RowsHoldOneVictoryEachUpTo350AndLabelsEveryTwentiethPlusOne) {
+    const struct {
+        int won;
+        int64_t range, unit;
+        int scale;
+        int64_t step;
+        std::size_t ticks;
+        int y;
+    } cases[] = {
+        {0, 1, 1, 350, 1, 2, 385},    {19, 19, 1, 18, 1, 20, 43},    {20, 20, 1, 17, 2, 11, 45},
+        {350, 350, 1, 1, 18, 20, 35}, {351, 351, 2, 1, 18, 20, 210},
+    };
+    for (const auto &c : cases) {
+        const SharedState state = c.won ? Won(c.won) : Championship({{-2}});
+        const Graph3_Series g = ComputeGraph3(state, GroupDays(state)[0]);
+        EXPECT_EQ(std::tuple(g.range, g.unit, g.scale, g.step, g.value_ticks.size()),
+                  std::tuple(c.range, c.unit, c.scale, c.step, c.ticks))
+            << c.won;
+        EXPECT_EQ(g.curve.back().y, c.y) << c.won;
+        EXPECT_EQ(g.grid.y0 + g.grid.rows * g.grid.dy, 385) << c.won;
+    }
+}
+
+TEST(GraphAxes, daysShareTheWidthOf14BeyondThemAndLabelsNeverOverlap) {
+    const struct {
+        int days, dx, label_every;
+    } cases[] = {{14, 43, 1}, {15, 39, 1}, {26, 22, 1}, {27, 21, 2}, {560, 1, 22}};
+    for (const auto &c : cases) {
+        const SharedState state = Championship(std::vector<std::vector<int32_t>>(std::size_t(c.days), {2}));
+        const Graph3_Series g = ComputeGraph3(state, GroupDays(state)[0]);
+        EXPECT_EQ(std::tuple(g.axis.positions, g.axis.dx, g.axis.label_every),
+                  std::tuple(c.days, c.dx, c.label_every));
+        EXPECT_LE(g.curve.back().x, 625) << c.days; // inside the grid of 14 days
+    }
+    // Season labels are four digits wide.
+    for (auto [seasons, label_every] : {std::pair{19, 1}, {20, 2}})
+        EXPECT_EQ(ComputeSeasonsGraph(std::vector<Season_Row>(std::size_t(seasons))).axis.label_every,
+                  label_every);
+}
+
+TEST(GraphAxes, seasonPointsStepIsATenthOfTheirSpreadFromAMultipleAtOrBelowZero) {
+    const struct {
+        std::vector<int64_t> points;
+        int64_t step, bottom;
+        std::size_t ticks;
+        int row_height;
+    } cases[] = {
+        {{0}, 1, 0, 2, 300},
+        {{10}, 1, 0, 11, 30},
+        {{11}, 2, 0, 7, 50},
+        {{-5, 12}, 2, -6, 10, 33},
+    };
+    for (const auto &c : cases) {
+        std::vector<Season_Row> seasons(c.points.size());
+        for (std::size_t i = 0; i < seasons.size(); ++i)
+            seasons[i].points = c.points[i];
+        const Seasons_Series g = ComputeSeasonsGraph(seasons);
+        EXPECT_EQ(std::tuple(g.points_step, g.points_ticks.front().value, g.points_ticks.size()),
+                  std::tuple(c.step, c.bottom, c.ticks))
+            << c.points.back();
+        EXPECT_EQ(g.points_ticks[0].y - g.points_ticks[1].y, c.row_height) << c.points.back();
+        EXPECT_EQ(g.points_curve.back().y, 350 - int((c.points.back() - c.bottom) * c.row_height / c.step));
+    }
 }
 
 } // namespace

@@ -18,42 +18,28 @@ using test::AddDay;
 using test::MakeDay;
 using test::MakePlayer;
 
-Stat_Tallies CountLastChampionship(const SharedState &state) {
-    Stat_Tallies tallies;
-    CountChampionship(state, GroupDays(state).back(), tallies);
-    return tallies;
-}
-
-TEST(CountChampionship, decidesAZeroPointSingleByPositionOnTheScale) {
+TEST(CountChampionship, aZeroPointSingleAgainstAnEqualOrUnknownClassementOrAMarkerIsOnlyAMatch) {
     struct Case {
         std::string_view day_classement, opponent;
-        int victories, defeats;
+        int32_t points;
+        int victories, defeats, matches;
     } cases[] = {
-        {"20", "3T", 0, 1},  // a stronger opponent: a defeat, though "3" > "2" as characters
-        {"95", "100", 1, 0}, // a weaker one: a victory, though "100" < "95"
-        {"30", "30", 0, 0},  // equal: counted in the matches only
-        {"", "30", 0, 0},    // the day's own classement is unknown
+        {"30", "30", 0, 0, 0, 1},                // equal: counted in the matches only
+        {"", "30", 0, 0, 0, 1},                  // the day's own classement is unknown
+        {"30", "25", Off_Scale_Points, 0, 0, 1}, // played against a "25", neither won nor lost
+        {"30", "3O", -2, 0, 0, 0},               // off the scale: counted nowhere
     };
     for (const Case &c : cases) {
         SharedState state = MakePlayer(19, "15");
-        AddDay(state, MakeDay("Championnat 2000 - 2001", c.day_classement, {{c.opponent, 0}}));
-        const Stat_Tallies t = CountLastChampionship(state);
-        const int k = ClassementIndexOf(c.opponent);
-        EXPECT_EQ(t.Stat_Victoires[k], c.victories) << c.day_classement << " vs " << c.opponent;
-        EXPECT_EQ(t.Stat_Defaites[k], c.defeats) << c.day_classement << " vs " << c.opponent;
-        EXPECT_EQ(t.Stat_Matchs[k], 1);
+        AddDay(state, MakeDay("Championnat 2000 - 2001", c.day_classement, {{c.opponent, c.points}}));
+        Stat_Tallies t;
+        CountChampionship(state, GroupDays(state)[0], t);
+        const int k = std::min(ClassementIndexOf(c.opponent), Scale_Size - 1);
+        EXPECT_EQ(std::tuple(t.Stat_Victoires[k], t.Stat_Defaites[k], t.Stat_Matchs[k]),
+                  std::tuple(c.victories, c.defeats, c.matches))
+            << c.day_classement << " vs " << c.opponent;
+        EXPECT_EQ(RowTotal(t, 0) + RowTotal(t, 1), c.victories + c.defeats);
     }
-}
-
-TEST(CountChampionship, countsOffScaleLabelsAndMarkersNowhere) {
-    SharedState state = MakePlayer(7, "30");
-    AddDay(state, MakeDay("Championnat 2000 - 2001", "30",
-                          {{"", 3}, {"3O", -2}, {"25", Off_Scale_Points}, {"nc", 0}}));
-    const Stat_Tallies t = CountLastChampionship(state);
-    EXPECT_EQ(RowTotal(t, 0) + RowTotal(t, 1), 0);
-    Stat_Tallies expected;
-    expected.Stat_Matchs[6] = 1; // the marker single: played against a "25", neither won nor lost
-    EXPECT_EQ(t.Stat_Matchs, expected.Stat_Matchs);
 }
 
 TEST(AddTournamentGroup, addsColumnsWithNcAtIndex22In64Bits) {
@@ -71,30 +57,18 @@ TEST(AddTournamentGroup, addsColumnsWithNcAtIndex22In64Bits) {
     Stat_Tallies t;
     t.Stat_Victoires[7] = 1;
     AddTournamentGroup(state, groups, FindTournamentGroup(groups, "Championnat 2000 - 2001"), t);
-    EXPECT_EQ(t.Stat_Victoires[7], 5);
-    EXPECT_EQ(t.Stat_Defaites[7], 2);
-    EXPECT_EQ(t.Stat_Victoires[22], 6);
-    EXPECT_EQ(t.Stat_Defaites[22], 8);
-    EXPECT_EQ(t.Stat_Victoires[8], 0);
+    EXPECT_EQ(std::vector({t.Stat_Victoires[7], t.Stat_Defaites[7], t.Stat_Victoires[22], t.Stat_Defaites[22],
+                           t.Stat_Victoires[8]}),
+              std::vector<int64_t>({5, 2, 6, 8, 0}));
     EXPECT_EQ(RowTotal(t, 0), int64_t{std::numeric_limits<uint32_t>::max()} + 11);
-
+    // The group name is matched exactly, case included.
+    EXPECT_EQ(FindTournamentGroup(groups, "championnat 2000 - 2001"), No_Group);
     const Stat_Tallies before = t;
     AddTournamentGroup(state, groups, No_Group, t);
     EXPECT_EQ(t.Stat_Victoires, before.Stat_Victoires);
-    // The group name is matched exactly, case included.
-    EXPECT_EQ(FindTournamentGroup(groups, "championnat 2000 - 2001"), No_Group);
 }
 
-TEST(IsVictory, decidesZeroPointsWithTheCurrentClassement) {
-    const SharedState state = MakePlayer(7, "30");
-    const Day_Sheet day = MakeDay("x", "NC", {{"35", 0}, {"30", 0}, {"25", 0}, {"25", 1}});
-    EXPECT_TRUE(IsVictory(state, day.singles[0]));
-    EXPECT_FALSE(IsVictory(state, day.singles[1])); // equal counts as a defeat here
-    EXPECT_FALSE(IsVictory(state, day.singles[2]));
-    EXPECT_TRUE(IsVictory(state, day.singles[3]));
-}
-
-TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassement) {
+TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassementAndSaturates) {
     struct Case {
         int n;
         std::string_view label, opponent;
@@ -104,7 +78,7 @@ TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassement) {
         {5, "30", "NC", 1, 1, 1 - 3}, {5, "25", "NC", 1, 1, 0 - 4}, {5, "NC", "30", 1, 0, 3},
         {5, "NC", "NC", 1, 0, 2},     {5, "NC", "NC", 0, 1, -2},    {5, "NC", "30", 0, 1, 0},
         {19, "100", "NC", 1, 0, 1},   {19, "100", "NC", 0, 1, -3},  {19, "NC", "100", 1, 1, 3},
-        {7, "30", "20", 2, 0, 8},     {7, "30", "1T", 0, 5, 0},     {7, "zz", "1T", 5, 0, 0},
+        {7, "zz", "1T", 5, 0, 0},
     };
     for (const Case &c : cases) {
         Stat_Tallies t;
@@ -114,9 +88,6 @@ TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassement) {
         EXPECT_EQ(EstimatePoints(t, c.n, c.label), c.points)
             << "N " << c.n << " " << c.label << " vs " << c.opponent;
     }
-}
-
-TEST(EstimatePoints, hugeCountsSaturate) {
     Stat_Tallies t;
     t.Stat_Victoires.fill(std::numeric_limits<int64_t>::max());
     EXPECT_EQ(EstimatePoints(t, 7, "30"), std::numeric_limits<int64_t>::max());
@@ -148,12 +119,6 @@ TEST(EstimatePoints, equalsTheSumOfMatchPointsOverThePlayersScale) {
             }
         }
     }
-}
-
-TEST(ChampionshipSelection, neverWraps) {
-    EXPECT_EQ(NextChampionship(2, 3), 2);
-    EXPECT_EQ(PreviousChampionship(0, 3), 0);
-    EXPECT_EQ(PreviousChampionship(0, 0), 0);
 }
 
 } // namespace

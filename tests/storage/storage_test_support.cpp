@@ -1,13 +1,13 @@
 // Players, directories and a recording reporter for the storage and library tests.
 #include "storage_test_support.h"
 
+#include "storage/huffman.h"
+#include "storage/run_length.h"
 #include "text/cp1252.h"
 #include "text/fixed_text.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,8 +41,8 @@ std::vector<uint8_t> ReadBytes(const std::string &path) {
 }
 
 void WriteBytes(const std::string &path, const std::vector<uint8_t> &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool Exists(const std::string &path) {
@@ -57,11 +57,39 @@ Player_Profile MakeProfile(const char *name, const char *first_name, const char 
     p.sex = 'M';
     SetFieldTextFull(p.classement, "30");
     SetFieldText(p.club, "ASPTT Strasbourg");
-    SetFieldText(p.password, "");
     p.licence = 6712345;
     SetFieldText(p.file_name, file_name);
     p.scale_length = 9;
     return p;
+}
+
+std::vector<uint8_t> RecordOf(const PlayerData &p) {
+    const auto *profile = reinterpret_cast<const uint8_t *>(&p.profile);
+    std::vector<uint8_t> r(profile, profile + sizeof p.profile);
+    const auto *days = reinterpret_cast<const uint8_t *>(p.days.data());
+    r.insert(r.end(), days, days + p.days.size() * sizeof(Day_Sheet));
+    const auto *tournaments = reinterpret_cast<const uint8_t *>(p.tournaments.data());
+    r.insert(r.end(), tournaments, tournaments + p.tournaments.size() * sizeof(Tournament_Sheet));
+    return r;
+}
+
+std::vector<uint8_t> FileAround(const std::vector<uint8_t> &record) {
+    const Huff_Encoded e = HuffEncode(RunLengthPack(record));
+    std::vector<uint8_t> f{'u', 's', 'r'};
+    auto le32 = [&](uint64_t v) {
+        for (int i = 0; i < 4; ++i)
+            f.push_back(static_cast<uint8_t>(v >> (8 * i)));
+    };
+    le32(e.table.size());
+    const auto *t = reinterpret_cast<const uint8_t *>(e.table.data());
+    f.insert(f.end(), t, t + 8 * e.table.size());
+    le32(e.bit_count);
+    f.insert(f.end(), e.bits.begin(), e.bits.end());
+    return f;
+}
+
+bool SameBytes(const PlayerData &a, const PlayerData &b) {
+    return a.days.size() == b.days.size() && RecordOf(a) == RecordOf(b);
 }
 
 namespace {
@@ -84,114 +112,30 @@ std::string Latin1(std::string_view utf8) {
     return Utf8ToCp1252(utf8);
 }
 
-template <std::size_t N> void FillJunk(std::mt19937 &rng, char (&field)[N]) {
-    for (char &c : field)
-        c = static_cast<char>(rng());
-}
-
-template <std::size_t N> void RandomText(std::mt19937 &rng, char (&field)[N]) {
-    FillJunk(rng, field);
-    const std::size_t len = rng() % N; // the terminator may fall on the last byte
-    for (std::size_t i = 0; i < len; ++i)
-        field[i] = static_cast<char>(0x20 + rng() % 0xDF);
-    field[len] = '\0';
-}
-
 } // namespace
 
 PlayerData MakeDeterministicPlayer() {
-    PlayerData p{};
-    p.profile = MakeProfile("Dupont", "Jean", "Dupont.usr");
-    p.profile.day_count = 2;
-    p.profile.tournament_count = 1;
-    for (int i = 0; i < 2; ++i) {
-        Day_Sheet d{};
-        SetFieldText(d.season, "Championnat 2000 - 2001");
-        d.day = static_cast<uint8_t>(7 + 14 * i);
-        d.month = 10;
-        d.type = 'M';
-        SetFieldText(d.classement, "30");
-        d.number = static_cast<uint32_t>(i + 1);
-        SetFieldText(d.division, "D1");
-        d.division_poule = 'A';
-        SetFieldText(d.team, "Saint-Dié 2");
-        d.team_letter = 'A';
-        SetFieldText(d.opponent_club, i == 0 ? Latin1("Lunéville 1") : "Nancy 3");
-        SetFieldText(d.place, i == 0 ? "Domicile" : Latin1("Extérieur"));
-        d.poule = 'A';
-        for (int s = 0; s < 4; ++s) {
-            Single_Slot &m = d.singles[s];
-            m.played = 1;
-            SetFieldText(m.name, Latin1(kLastNames[s + 4 * i]));
-            SetFieldText(m.classement, kLabels[13 + s]);
-            for (int set = 0; set < 3; ++set) {
-                m.player_scores[set] = (s + set) % 2 ? 21 : 15;
-                m.opponent_scores[set] = (s + set) % 2 ? 17 : 21;
-            }
-            m.points = s == 2 ? -2 : 3 - s;
-        }
-        d.double_match.played = i == 0;
-        if (i == 0) {
-            SetFieldText(d.double_match.partner, "Petit");
-            SetFieldText(d.double_match.partner_classement, "35");
-            SetFieldText(d.double_match.opponent1, "Durand");
-            SetFieldText(d.double_match.opponent1_classement, "30");
-            SetFieldText(d.double_match.opponent2, "Leroy");
-            SetFieldText(d.double_match.opponent2_classement, "40");
-            for (int set = 0; set < 2; ++set) {
-                d.double_match.pair_scores[set] = 21;
-                d.double_match.opponent_scores[set] = 12 + set;
-            }
-        }
-        p.days.push_back(d);
-    }
-    Tournament_Sheet t{};
-    SetFieldText(t.season, "2000 - 2001");
-    SetFieldText(t.name, "Tournoi de Colmar");
-    t.day = 12;
-    t.month = 11;
-    t.year = 2000;
-    t.columns[14] = {2, 1};
-    t.columns[15] = {1, 2};
-    t.columns[12] = {3, 0};
-    t.points = -7;
-    SetFieldText(t.classement, "30");
-    p.tournaments.push_back(t);
+    PlayerData p;
+    if (DecodePlayer(ReadBytes(std::string(ZEL_TEST_DATA) + "/storage/dupont.usr"), p) !=
+        PlayerFileStatus::Ok)
+        throw std::runtime_error("tests/data/storage/dupont.usr does not load");
     return p;
 }
 
 PlayerData MakeRandomPlayer(std::mt19937 &rng, int days, int tournaments) {
-    PlayerData p{};
-    auto *raw = reinterpret_cast<uint8_t *>(&p.profile);
-    for (std::size_t i = 0; i < sizeof p.profile; ++i)
-        raw[i] = static_cast<uint8_t>(rng());
-    RandomText(rng, p.profile.name);
-    RandomText(rng, p.profile.first_name);
-    RandomText(rng, p.profile.club);
-    RandomText(rng, p.profile.file_name);
+    // Mostly zero, like real sheets, with random bytes anywhere: texts with junk after their
+    // terminator, or none.
+    PlayerData p{{}, std::vector<Day_Sheet>(days), std::vector<Tournament_Sheet>(tournaments)};
+    auto fill = [&](void *at, std::size_t size) {
+        for (std::size_t k = 0; k < size; ++k)
+            static_cast<uint8_t *>(at)[k] = rng() % 3 == 0 ? static_cast<uint8_t>(rng()) : 0;
+    };
+    fill(&p.profile, sizeof p.profile);
+    fill(p.days.data(), p.days.size() * sizeof(Day_Sheet));
+    fill(p.tournaments.data(), p.tournaments.size() * sizeof(Tournament_Sheet));
     p.profile.day_count = days;
     p.profile.tournament_count = tournaments;
     p.profile.scale_length = 1 + static_cast<int32_t>(rng() % 19);
-    for (int i = 0; i < days; ++i) {
-        Day_Sheet d;
-        auto *b = reinterpret_cast<uint8_t *>(&d);
-        // Mostly zero, like real sheets, with random texts and numbers.
-        for (std::size_t k = 0; k < sizeof d; ++k)
-            b[k] = rng() % 3 == 0 ? static_cast<uint8_t>(rng()) : 0;
-        RandomText(rng, d.season);
-        RandomText(rng, d.team);
-        for (Single_Slot &m : d.singles)
-            RandomText(rng, m.name);
-        p.days.push_back(d);
-    }
-    for (int i = 0; i < tournaments; ++i) {
-        Tournament_Sheet t;
-        auto *b = reinterpret_cast<uint8_t *>(&t);
-        for (std::size_t k = 0; k < sizeof t; ++k)
-            b[k] = rng() % 4 == 0 ? static_cast<uint8_t>(rng()) : 0;
-        RandomText(rng, t.name);
-        p.tournaments.push_back(t);
-    }
     return p;
 }
 
@@ -273,41 +217,6 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
         p.tournaments.push_back(t);
     }
     return p;
-}
-
-int UnflattenedDepth(const std::vector<uint8_t> &input) {
-    // (count, depth of the subtree) in list order; the first of the smallest counts is picked.
-    std::vector<std::pair<int64_t, int>> list;
-    int64_t counts[256] = {};
-    for (uint8_t b : input)
-        ++counts[b];
-    for (int64_t c : counts)
-        if (c > 0)
-            list.push_back({c, 0});
-    auto pick = [&] {
-        auto it = std::min_element(list.begin(), list.end(),
-                                   [](const auto &x, const auto &y) { return x.first < y.first; });
-        const auto n = *it;
-        list.erase(it);
-        return n;
-    };
-    int depth = 0;
-    while (list.size() > 1) {
-        const auto a = pick();
-        const auto b = pick();
-        depth = 1 + std::max(a.second, b.second);
-        list.push_back({a.first + b.first, depth});
-    }
-    return depth;
-}
-
-bool SameBytes(const PlayerData &a, const PlayerData &b) {
-    return std::memcmp(&a.profile, &b.profile, sizeof a.profile) == 0 && a.days.size() == b.days.size() &&
-           a.tournaments.size() == b.tournaments.size() &&
-           (a.days.empty() ||
-            std::memcmp(a.days.data(), b.days.data(), a.days.size() * sizeof(Day_Sheet)) == 0) &&
-           (a.tournaments.empty() || std::memcmp(a.tournaments.data(), b.tournaments.data(),
-                                                 a.tournaments.size() * sizeof(Tournament_Sheet)) == 0);
 }
 
 } // namespace zel::test

@@ -1,11 +1,8 @@
 // Players, directories and a recording reporter for the storage and library tests.
 #pragma once
 
-#include "days/day_sheet.h"
 #include "platform/reporter.h"
-#include "players/player_profile.h"
 #include "storage/player_file.h"
-#include "tournaments/tournament_sheet.h"
 
 #include <cstdint>
 #include <random>
@@ -14,20 +11,14 @@
 
 namespace zel::test {
 
-struct Reported {
-    std::string text;
-    std::string caption;
-    Icon icon;
-};
-
+// What the user was told, in order: "text|caption" per message, "beep" per beep, ";" between.
 class RecordingReporter final : public Reporter {
   public:
-    void message(const std::string &text, const std::string &caption, Icon icon) override {
-        messages.push_back({text, caption, icon});
+    void message(const std::string &text, const std::string &caption, Icon) override {
+        told += (told.empty() ? "" : ";") + text + "|" + caption;
     }
-    void beep() override { ++beeps; }
-    std::vector<Reported> messages;
-    int beeps = 0;
+    void beep() override { told += told.empty() ? "beep" : ";beep"; }
+    std::string told;
 };
 
 // A fresh directory, removed with everything in it at the end of the test.
@@ -52,19 +43,21 @@ bool Exists(const std::string &path);
 // A profile as the new-player dialog makes it: zero-filled, no days or tournaments.
 Player_Profile MakeProfile(const char *name, const char *first_name, const char *file_name);
 
-// The fixed player of tests/data/storage/dupont.usr: two days, one tournament.
+// The player of tests/data/storage/dupont.usr: two days, one tournament.
 PlayerData MakeDeterministicPlayer();
 
-// Random texts (with junk after their terminators), scores and counts.
+// Random bytes in every field, with the counts given.
 PlayerData MakeRandomPlayer(std::mt19937 &rng, int days, int tournaments);
 
 // A long-time player: several seasons of days and tournaments with varied
 // opponents, scores and points, written the way the dialogs write them.
 PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed);
 
-// The deepest leaf of the tree built by the plain merge rules, before any
-// flattening: what a codec without the 16-bit guard would have to store.
-int UnflattenedDepth(const std::vector<uint8_t> &input);
+// The uncompressed record of a player: profile, then every day and tournament given.
+std::vector<uint8_t> RecordOf(const PlayerData &p);
+
+// A player file around any record, well-formed or not, coded the regular way.
+std::vector<uint8_t> FileAround(const std::vector<uint8_t> &record);
 
 bool SameBytes(const PlayerData &a, const PlayerData &b);
 

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <limits>
+#include <set>
 
 namespace zel {
 namespace {
@@ -20,29 +20,20 @@ Tournament_Sheet MakeTournament(std::string_view season, int32_t points, std::st
     return sheet;
 }
 
-void AddTournament(SharedState &state, const Tournament_Sheet &sheet) {
-    ASSERT_TRUE(AppendTournament(state, sheet, nullptr));
-}
-
-TEST(TournamentSeason, beginsInAugust) {
+TEST(TournamentSeason, beginsInAugustAndColumnsRunFromTheTopLabelsDownToNc) {
     EXPECT_EQ(TournamentSeason(2000, 7), "1999 - 2000");
     EXPECT_EQ(TournamentSeason(2000, 8), "2000 - 2001");
     EXPECT_EQ(TournamentSeason(4294967295u, 12), "4294967295 - 4294967296");
-}
-
-TEST(TournamentColumns, runFromTheTopLabelsDownToTheLowestClassementThenNc) {
     // N = 2: "1T", "2T", "3T", "4T", "15", then "NC" in column 5.
     EXPECT_EQ(TournamentColumnCount(2), 6);
     EXPECT_EQ(TournamentColumnLabel(2, 4), "15");
     EXPECT_EQ(TournamentColumnLabel(2, 5), "NC");
     EXPECT_EQ(TournamentColumnLabel(2, 6), "");
-    EXPECT_EQ(TournamentColumnOf(11, "30"), 7);
     EXPECT_EQ(TournamentColumnOf(11, "NC"), 14);
     EXPECT_EQ(TournamentColumnOf(11, "65"), -1);
-    EXPECT_EQ(TournamentColumnLabel(19, 22), "NC");
 }
 
-TEST(EstimateTournament, appliesTheMatchPointsRuleToCounts) {
+TEST(EstimateTournament, appliesTheMatchPointsRuleToCountsIn64Bits) {
     Tournament_Sheet sheet{};
     sheet.columns[5].victories = 1; // "20", two steps above "30"
     sheet.columns[8].victories = 1; // "35", one below
@@ -53,13 +44,9 @@ TEST(EstimateTournament, appliesTheMatchPointsRuleToCounts) {
     for (int i = 0; i < 15; ++i)
         sheet.columns[i] = {1, 1};
     EXPECT_EQ(EstimateTournament(11, "95", sheet), 1 - 3 - 4 * 14);
-}
-
-TEST(EstimateTournament, hugeCountsNeedNoMoreThan64Bits) {
-    Tournament_Sheet sheet{};
     const int64_t max = std::numeric_limits<uint32_t>::max();
-    for (int i = 0; i < 23; ++i)
-        sheet.columns[i] = {uint32_t(max), uint32_t(max)};
+    for (auto &column : sheet.columns)
+        column = {uint32_t(max), uint32_t(max)};
     // For "NC" with N = 19: 21 columns at 4, "100" at 3, "NC" at 2; only the NC defeats cost 2.
     EXPECT_EQ(EstimateTournament(19, "NC", sheet), max * (21 * 4 + 3 + 2) - max * 2);
     EXPECT_EQ(StoredTournamentPoints(max * 79), std::numeric_limits<int32_t>::max());
@@ -67,45 +54,38 @@ TEST(EstimateTournament, hugeCountsNeedNoMoreThan64Bits) {
     EXPECT_EQ(StoredTournamentPoints(-17), -17);
 }
 
-TEST(GroupTournaments, groupsBySeasonSortedOldestFirst) {
+TEST(GroupTournaments, seasonsAgreeingInTheirFirst24CharactersAreOneGroupOfAnySize) {
     SharedState state = test::MakePlayer(7, "30");
-    AddTournament(state, MakeTournament("2001 - 2002", 5, "30"));
-    AddTournament(state, MakeTournament("1999 - 2000", -2, "40"));
-    AddTournament(state, MakeTournament("2001 - 2002", 3, "25"));
-
-    const std::vector<Tournament_Group> groups = GroupTournaments(state);
-    ASSERT_EQ(groups.size(), 2u);
-    EXPECT_EQ(groups[0].name, "Championnat 1999 - 2000");
-    EXPECT_EQ(groups[0].tournaments, (std::vector<int32_t>{1}));
-    EXPECT_EQ(groups[1].name, "Championnat 2001 - 2002");
-    EXPECT_EQ(groups[1].tournaments, (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(groups[1].points, 8); // stored points, not a new estimation
-    EXPECT_EQ(groups[1].classement, "25");
-}
-
-TEST(GroupTournaments, holdsAnyNumberOfTournamentsAndCutsLongSeasonNames) {
-    SharedState state = test::MakePlayer(7, "30");
+    //                                      123456789012345678901234
+    for (const char *season : {"2001 - 2002", "1999 - 2000 (hiver) 01 A", "1999 - 2000 (hiver) 01 AB",
+                               "1999 - 2000 (hiver) 01 B", "2001 - 2002", "123456789012345678901 - 1"})
+        ASSERT_TRUE(
+            AppendTournament(state, MakeTournament(season, 5, season[0] == '1' ? "40" : "25"), nullptr));
+    state.Mem_Tournois[4].points = 3;
+    SetFieldText(state.Mem_Tournois[4].classement, "20");
     for (int i = 0; i < 130; ++i)
-        AddTournament(state, MakeTournament(TournamentSeason(i < 45 ? 2000 : 1800 + i, 9), 1));
-    AddTournament(state, MakeTournament("123456789012345678901 - 1", 0));
+        ASSERT_TRUE(AppendTournament(state, MakeTournament(TournamentSeason(1800 + i, 9), 1), nullptr));
     const std::vector<Tournament_Group> groups = GroupTournaments(state);
-    ASSERT_EQ(groups.size(), 87u);
-    EXPECT_EQ(groups[0].name, "Championnat 1234567890123456789");
-    const auto big = std::find_if(groups.begin(), groups.end(), [](const Tournament_Group &g) {
-        return g.name == "Championnat 2000 - 2001";
-    });
-    ASSERT_NE(big, groups.end());
-    EXPECT_EQ(big->count(), 45);
+    ASSERT_EQ(groups.size(), 134u);
+    EXPECT_EQ(groups[0].name, "Championnat 1234567890123456789"); // cut to the 31 bytes of a name
+    // Seasons that differ only past their 19th character give groups of the same name.
+    EXPECT_EQ(groups[131].name, "Championnat 1999 - 2000 (hiver)");
+    EXPECT_EQ(groups[132].name, "Championnat 1999 - 2000 (hiver)");
+    EXPECT_EQ((std::set{groups[131].tournaments, groups[132].tournaments}),
+              (std::set<std::vector<int32_t>>{{1, 2}, {3}}));
+    EXPECT_EQ(groups[133].name, "Championnat 2001 - 2002");
+    EXPECT_EQ(groups[133].tournaments, (std::vector<int32_t>{0, 4}));
+    EXPECT_EQ(groups[133].points, 8); // stored points, not a new estimation
+    EXPECT_EQ(groups[133].classement, "20"); // the last tournament's
 }
 
-TEST(TournamentStore, appendsAndDeletes) {
+TEST(TournamentStore, appendsWhenItFitsAndDeletesInRange) {
     SharedState state = test::MakePlayer(7, "30");
-    AddTournament(state, MakeTournament("1 - 2", 1));
-    AddTournament(state, MakeTournament("2 - 3", 2));
+    for (const char *season : {"1 - 2", "2 - 3"})
+        ASSERT_TRUE(AppendTournament(state, MakeTournament(season, 1), nullptr));
     EXPECT_FALSE(
         AppendTournament(state, MakeTournament("3 - 4", 3), [](const SharedState &) { return false; }));
     EXPECT_EQ(state.Current_Profile.tournament_count, 2);
-
     EXPECT_TRUE(DeleteTournament(state, 0));
     EXPECT_EQ(state.Current_Profile.tournament_count, 1);
     EXPECT_STREQ(state.Mem_Tournois[0].season, "2 - 3");
