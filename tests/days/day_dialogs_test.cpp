@@ -24,7 +24,6 @@ constexpr int kValider = 1037, kAnnuler = 1038, kSupprimer = 1039;
 class DayDialogs : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(dir.isValid());
         state = test::MakePlayer(7, "30");
         SetFieldText(state.Current_Profile.club, "TC Ville");
         SetFieldText(state.Current_Profile.file_name, "dupont.usr");

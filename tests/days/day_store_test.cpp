@@ -37,18 +37,18 @@ TEST(GroupDays, namesAgreeingInTheFirst24CharactersAreOneChampionshipOfAnySize) 
     SharedState state = MakePlayer(7, "30");
     //                    123456789012345678901234
     AddDay(state, MakeDay("Championnat 2000 - 2001 A", "30", {}));
-    AddDay(state, MakeDay("Championnat 2000 - 200", "30", {})); // differs at the 23rd
+    AddDay(state, MakeDay("Championnat 2000 - 2001X", "30", {})); // differs at the 24th
     AddDay(state, MakeDay("Championnat 2000 - 2001 B", "25", {{"30", 2}, {"30", Off_Scale_Points}}));
     for (int i = 0; i < 150; ++i) // 111 seasons more, 40 days in the first
         AddDay(state, MakeDay(SeasonName(i < 40 ? 1800 : 1800 + i), "30", {{"30", 2}}));
     const std::vector<Championship_Entry> table = GroupDays(state);
     ASSERT_EQ(table.size(), 113u);
     EXPECT_EQ(table[0].total_points, 80);
-    EXPECT_EQ(table[111].name, "Championnat 2000 - 200");
-    EXPECT_EQ(table[112].name, "Championnat 2000 - 2001 B"); // the last day's name and classement
-    EXPECT_EQ(table[112].classement, "25");
-    EXPECT_EQ(table[112].days, (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(table[112].total_points, 2); // no off-scale marker
+    EXPECT_EQ(table[111].name, "Championnat 2000 - 2001 B"); // the last day's name and classement
+    EXPECT_EQ(table[111].classement, "25");
+    EXPECT_EQ(table[111].days, (std::vector<int32_t>{0, 2}));
+    EXPECT_EQ(table[111].total_points, 2); // no off-scale marker
+    EXPECT_EQ(table[112].name, "Championnat 2000 - 2001X");
     // The count decides which records are days.
     state.Current_Profile.day_count = 0;
     EXPECT_TRUE(GroupDays(state).empty());

@@ -216,8 +216,7 @@ TEST(LoadPlayer, WrongThenRightPasswordLoadsThePlayerAndAFileGoneSinceTheListIsR
     Library3 e;
     e.s.Player_State = 0;
     e.on([](TemplateForm &t, QDialog &) {
-        t.setCurrentIndex(LoadPlayerDialog::kPlayers, 1);
-        t.command(LoadPlayerDialog::kPlayers, kSelChange);
+        Choose(t, LoadPlayerDialog::kPlayers, "Bravo X");
         EXPECT_EQ(t.text(LoadPlayerDialog::kName), "Bravo");
         EXPECT_EQ(t.text(LoadPlayerDialog::kClassement), "30");
         t.setText(LoadPlayerDialog::kPassword, "bravo");

@@ -5,6 +5,7 @@
 #include "resources/templates/shell_templates.h"
 #include "shell/main_window.h"
 #include "shell/shell_dialogs.h"
+#include "storage_test_support.h"
 #include "support/fake_platform.h"
 
 #include <QAction>
@@ -23,14 +24,9 @@ namespace zel {
 namespace {
 
 Player_Profile Dupont(int days, int tournaments, const char *password = "") {
-    Player_Profile p{};
-    SetFieldText(p.name, "Dupont");
-    SetFieldText(p.first_name, "Jean");
-    SetFieldText(p.file_name, "Dupont.usr");
+    Player_Profile p =
+        test::MakeProfile("Dupont", "Jean", "Dupont.usr"); // a valid profile: the loader checks it
     SetFieldText(p.password, password);
-    SetFieldText(p.classement, "40"); // a valid profile: the loader checks these
-    p.sex = 'M';
-    p.scale_length = 10;
     p.day_count = days;
     p.tournament_count = tournaments;
     return p;

@@ -12,21 +12,19 @@
 #include "players/profile_dialog.h"
 #include "resources/templates/day_form_template.h"
 #include "resources/templates/tournament_table_template.h"
+#include "storage_test_support.h"
 #include "support/disk_faults.h"
 #include "support/fake_platform.h"
 #include "tournaments/tournament_commands.h"
 #include "tournaments/tournament_groups.h"
 #include "tournaments/tournament_modify_dialog.h"
 
-#include <QListWidget>
-
 namespace zel {
 namespace {
 
 // Values no form makes: an age of three digits, a club longer than its
 // typing limit, a 4th single won 123-121, 21-19 and tournaments of the year 20011.
-constexpr std::string_view kLongClub = "Association sportive des cheminots de L.";
-static_assert(kLongClub.size() == 40);
+constexpr std::string_view kLongClub = "Association sportive des cheminots de L."; // 40 bytes
 
 struct StoredPlayer {
     QTemporaryDir dir;
@@ -35,15 +33,10 @@ struct StoredPlayer {
     CommandContext context{state, platform, nullptr};
 
     StoredPlayer() {
-        Player_Profile &p = state.Current_Profile;
-        SetFieldText(p.name, "Dupont");
-        SetFieldText(p.first_name, "Jean");
-        SetFieldText(p.file_name, "Dupont.usr");
+        Player_Profile &p = state.Current_Profile = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
         SetFieldText(p.club, kLongClub);
-        SetFieldTextFull(p.classement, "30");
         p.scale_length = 7;
         p.age = 100;
-        p.sex = 'M';
         state.User_Dir = dir.path().toStdString() + "/";
         state.Player_State = 1;
         BuildClassementList(state);
