@@ -336,7 +336,6 @@ TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
 
     // Cancelled: no player, and the option off, as the options dialog shows. An empty
     // stored password is accepted with an empty field.
-    QFile::remove(QString::fromStdString(path("users/User.bib")));
     addPlayer(Dupont(1, 0, ""));
     platform.messages.clear();
     platform.onDialog(answer({""}));
