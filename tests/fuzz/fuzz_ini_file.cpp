@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
 
     // The file on disk reads as the text does.
     const std::string path = fuzz::FreshScratchDir() + "Zel.ini";
-    fuzz::WriteFileBytes(path, data + 1, size - 1);
+    test::WriteBytes(path, {data + 1, data + size});
     FUZZ_CHECK(IniFile::Load(path).text() == ini.text());
     FUZZ_CHECK(ValuesOf(IniFile(ini.text())) == before);
 

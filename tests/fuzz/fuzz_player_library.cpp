@@ -9,7 +9,6 @@
 #include "fuzz_support.h"
 #include "players/player_library.h"
 #include "shell/shared_state.h"
-#include "storage/atomic_file.h"
 #include "storage/player_file.h"
 #include "text/fixed_text.h"
 
@@ -34,19 +33,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         if (data[0] & (8 << i))
             std::filesystem::create_directory(path);
         else
-            fuzz::WriteFileBytes(path, data + at, length);
+            test::WriteBytes(path, {data + at, data + at + length});
         at += length;
     }
     if (data[0] & 0x80)
         FUZZ_CHECK(::mkfifo((dir + "E.usr").c_str(), 0600) == 0);
     const std::string library = dir + kLibraryFileName;
-    fuzz::WriteFileBytes(library, data + at, size - at);
     const Bytes written(data + at, data + size);
+    test::WriteBytes(library, written);
     const std::size_t records = written.size() / kLibraryRecordBytes, whole = records * kLibraryRecordBytes;
-    auto on_disk = [&] {
-        Bytes bytes;
-        return ReadWholeFile(library, 1 << 24, bytes) == ReadFileStatus::Ok ? bytes : Bytes{};
-    };
+    auto on_disk = [&] { return test::ReadBytes(library); };
 
     SharedState s;
     s.User_Dir = dir;
