@@ -204,10 +204,11 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
         p.tournaments.resize(std::size_t(k / 2));
         p.profile.day_count = k;
         p.profile.tournament_count = k / 2;
+        SetFieldText(p.profile.file_name, "Lefevre.usr");
         return p;
     };
     auto after = [](int k) { return k == 90 ? 0 : k + 1; };
-    const std::string path = PlayerFilePath(dir.path(), FieldText(all.profile.file_name));
+    const std::string path = dir.path() + "Lefevre.usr";
     SilentReporter quiet;
     SharedState s;
     s.User_Dir = dir.path();
@@ -244,14 +245,16 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
                 if (!Apply(Change::Save, s, quiet))
                     ::_exit(3);
                 report(std::to_string(k) + "|" + names);
+                SharedState library;
+                library.User_Dir = dir.path();
                 const std::size_t count = std::count(names.begin(), names.end(), ',');
                 growing = count == 0 || (growing && count < 4);
                 const std::string first = growing ? "" : names.substr(0, names.find(','));
-                s.Current_Profile =
+                library.Current_Profile =
                     test::MakeProfile(("P" + std::to_string(::getpid())).c_str(), "Jean", first.c_str());
-                if (!Apply(growing ? Change::Register : Change::Remove, s, quiet))
+                if (!Apply(growing ? Change::Register : Change::Remove, library, quiet))
                     ::_exit(5);
-                names = growing ? names + std::string(FieldText(s.Current_Profile.file_name)) + ","
+                names = growing ? names + std::string(FieldText(library.Current_Profile.file_name)) + ","
                                 : names.substr(names.find(',') + 1);
                 report(std::to_string(k) + "|" + names);
             }
@@ -299,7 +302,7 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
             << "found " << found << " after " << names;
         for (std::size_t from = 0; from < found.size(); from = found.find(',', from) + 1) {
             const std::string name = found.substr(from, found.find(',', from) - from);
-            ASSERT_EQ(LoadPlayerFile(dir.path() + name, loaded, r), LoadResult::Ok) << name;
+            ASSERT_EQ(LoadPlayerFile(PlayerFilePath(dir.path(), name), loaded, r), LoadResult::Ok) << name;
         }
         reported = std::to_string(k) + "|" + found;
         seen.insert(reported);
