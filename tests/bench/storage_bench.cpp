@@ -2,9 +2,8 @@
 //
 //   build/tests/bench/zel_storage_bench
 //
-// Ends with the ratios of our times to zlib's: encode (run-length + Huffman)
-// against deflate level 1, decode against inflate, on the same record bytes.
-// The ratios use CPU time, which other work on a shared machine leaves alone.
+// Encode (run-length + Huffman) runs beside deflate level 1 and decode beside inflate, on the same
+// record bytes; compare their CPU times, which other work on a shared machine leaves alone.
 #include "players/player_library.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
@@ -14,9 +13,7 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <map>
 
 namespace {
 
@@ -100,30 +97,6 @@ void ListLibrary(benchmark::State &state) {
 }
 BENCHMARK(ListLibrary)->Unit(benchmark::kMillisecond);
 
-// Prints the table as usual, then our CPU time over zlib's for each sample.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const char *sample : {"days", "days+tournaments"})
-            for (auto [what, ours, theirs] :
-                 {std::tuple{"encode / zlib level 1 compress", "Encode/", "ZlibCompress1/"},
-                  {"decode / zlib inflate         ", "Decode/", "ZlibInflate/"}})
-                if (times_.count(ours + std::string(sample)) && times_.count(theirs + std::string(sample)))
-                    std::printf("%s %-17s %.2f\n", what, sample,
-                                times_[ours + std::string(sample)] / times_[theirs + std::string(sample)]);
-    }
-
-  private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -131,8 +104,7 @@ int main(int argc, char **argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     RegisterCodecs();
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

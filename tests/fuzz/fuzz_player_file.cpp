@@ -8,20 +8,6 @@
 
 #include <cstring>
 
-namespace {
-
-using zel::PlayerData;
-
-std::string Bytes(const PlayerData &p) {
-    std::string out(reinterpret_cast<const char *>(&p.profile), sizeof p.profile);
-    out.append(reinterpret_cast<const char *>(p.days.data()), p.days.size() * sizeof(zel::Day_Sheet));
-    out.append(reinterpret_cast<const char *>(p.tournaments.data()),
-               p.tournaments.size() * sizeof(zel::Tournament_Sheet));
-    return out + std::to_string(p.days.size());
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using namespace zel;
     static const PlayerData sentinel = [] {
@@ -35,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     PlayerData decoded = sentinel;
     const PlayerFileStatus status = DecodePlayer({data, size}, decoded);
     if (status != PlayerFileStatus::Ok) {
-        FUZZ_CHECK(Bytes(decoded) == Bytes(sentinel));
+        FUZZ_CHECK(test::SameBytes(decoded, sentinel));
         FUZZ_CHECK(!DescribePlayerFileStatus(status).empty());
     } else {
         const Player_Profile &p = decoded.profile;
@@ -48,12 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         FUZZ_CHECK(!again.empty() && again.size() <= kMaxPlayerFileBytes);
         PlayerData back;
         FUZZ_CHECK(DecodePlayer(again, back) == PlayerFileStatus::Ok);
-        FUZZ_CHECK(Bytes(back) == Bytes(decoded));
+        FUZZ_CHECK(test::SameBytes(back, decoded));
     }
 
     // The same bytes through the file reader.
     const std::string path = fuzz::FreshScratchDir() + "Joueur.usr";
-    fuzz::WriteFileBytes(path, data, size);
+    test::WriteBytes(path, {data, data + size});
     PlayerData loaded = sentinel;
     fuzz::CountingReporter r;
     const LoadResult result = LoadPlayerFile(path, loaded, r);
@@ -61,6 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
                                 : status == PlayerFileStatus::NotPlayerFile ? LoadResult::NotPlayerFile
                                                                             : LoadResult::Failed;
     FUZZ_CHECK(result == expected && r.messages == (result == LoadResult::Failed) && r.beeps == 0);
-    FUZZ_CHECK(Bytes(loaded) == Bytes(result == LoadResult::Ok ? decoded : sentinel));
+    FUZZ_CHECK(test::SameBytes(loaded, result == LoadResult::Ok ? decoded : sentinel));
     return 0;
 }

@@ -1,45 +1,25 @@
-// Shared pieces of the fuzz targets, and the corpus replay of builds without libFuzzer:
+// The scratch directory of the fuzz targets, and the corpus replay of builds without libFuzzer:
 //
-//   fuzz_player_file tests/data/fuzz/player_file [more files or directories]
+//   fuzz_player_file tests/data/fuzz/player_file [more directories]
 //
-// Each argument is a file or a directory whose regular files are replayed in
-// name order. Fails when there is nothing to replay, so a lost corpus is seen.
+// Every regular file of the directories is replayed, in name order. Fails when there is nothing
+// to replay, so a lost corpus is seen.
 #include "fuzz_support.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <unistd.h>
-#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace zel::fuzz {
 
 const std::string &FreshScratchDir() {
-    static const std::string dir = [] {
-        const bool shm = fs::is_directory("/dev/shm") && ::access("/dev/shm", W_OK) == 0;
-        static std::string root =
-            ((shm ? fs::path("/dev/shm") : fs::temp_directory_path()) / "zel-fuzz-XXXXXX");
-        FUZZ_CHECK(::mkdtemp(root.data()) != nullptr);
-        std::atexit([] {
-            std::error_code ec;
-            fs::remove_all(root, ec);
-        });
-        return root + "/";
-    }();
+    static const test::TempDir dir(true);
     std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(dir, ec))
+    for (const auto &entry : fs::directory_iterator(dir.path(), ec))
         fs::remove_all(entry.path(), ec);
-    return dir;
-}
-
-void WriteFileBytes(const std::string &path, const uint8_t *data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
-    FUZZ_CHECK(out.good());
+    return dir.path();
 }
 
 } // namespace zel::fuzz
@@ -49,25 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size);
 
 int main(int argc, char **argv) {
     std::vector<fs::path> files;
-    for (int i = 1; i < argc; ++i) {
-        std::vector<fs::path> inside;
-        if (fs::is_directory(argv[i])) {
-            for (const auto &entry : fs::directory_iterator(argv[i]))
-                if (entry.is_regular_file())
-                    inside.push_back(entry.path());
-        } else {
-            inside.push_back(argv[i]);
-        }
-        std::sort(inside.begin(), inside.end());
-        files.insert(files.end(), inside.begin(), inside.end());
-    }
+    for (int i = 1; i < argc; ++i)
+        for (const auto &entry : fs::directory_iterator(argv[i]))
+            if (entry.is_regular_file())
+                files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
     for (const auto &file : files) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "cannot read %s\n", file.c_str());
-            return 1;
-        }
-        const std::vector<char> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+        const std::vector<uint8_t> bytes = zel::test::ReadBytes(file);
         // A copy of exactly the file's size, so a read past the end is caught.
         const std::unique_ptr<uint8_t[]> copy(new uint8_t[bytes.size()]);
         std::copy(bytes.begin(), bytes.end(), copy.get());

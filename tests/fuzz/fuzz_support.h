@@ -1,14 +1,12 @@
-// Shared pieces of the fuzz targets: a scratch directory, hard checks and, in builds without
+// Shared pieces of the fuzz targets: hard checks, a scratch directory and, in builds without
 // libFuzzer, the corpus replay.
 #pragma once
 
 #include "platform/reporter.h"
+#include "storage_test_support.h"
 
-#include <cstddef>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 
 // A broken invariant is a finding: say which and stop, so libFuzzer keeps the input.
 #define FUZZ_CHECK(cond)                                                                                     \
@@ -21,11 +19,9 @@
 
 namespace zel::fuzz {
 
-// An empty directory of this process (on tmpfs when there is one), with a
-// trailing "/"; emptied on every call and removed at exit.
+// An empty directory of this process (on tmpfs when there is one), with a trailing "/"; emptied on
+// every call.
 const std::string &FreshScratchDir();
-
-void WriteFileBytes(const std::string &path, const uint8_t *data, std::size_t size);
 
 // Counts what the code under test tells the user; every message needs a text.
 class CountingReporter final : public Reporter {

@@ -12,11 +12,15 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace zel::test {
 
-TempDir::TempDir() {
-    std::string templ = (std::filesystem::temp_directory_path() / "zel-test-XXXXXX").string();
+TempDir::TempDir(bool tmpfs) {
+    const bool shm = tmpfs && ::access("/dev/shm", W_OK) == 0;
+    std::string templ = ((shm ? std::filesystem::path("/dev/shm") : std::filesystem::temp_directory_path()) /
+                         "zel-test-XXXXXX")
+                            .string();
     if (!::mkdtemp(templ.data()))
         throw std::runtime_error("mkdtemp failed");
     path_ = templ + "/";

@@ -21,10 +21,11 @@ class RecordingReporter final : public Reporter {
     std::string told;
 };
 
-// A fresh directory, removed with everything in it at the end of the test.
+// A fresh directory, removed with everything in it at the end of the test; on tmpfs when asked and
+// there is one.
 class TempDir {
   public:
-    TempDir();
+    explicit TempDir(bool tmpfs = false);
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;

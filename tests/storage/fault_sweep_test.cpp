@@ -1,0 +1,317 @@
+// Changes that fail on a real disk (a file size limit anywhere in the write, something else standing
+// where a file or directory should be) and changes killed at random moments, through one driver:
+// the disk always holds a version written whole, and a failed change leaves memory as it was and
+// tells the user what the program says for that failure.
+#include "players/player_library.h"
+#include "shell/shared_state.h"
+#include "storage/player_file.h"
+#include "storage_test_support.h"
+#include "support/disk_faults.h"
+#include "text/fixed_text.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace zel {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+enum class Change { Save, Register, Remove, Load, List };
+
+// Every change the sweeps make, on the players' directory and the player in memory of `s`.
+bool Apply(Change change, SharedState &s, Reporter &r) {
+    switch (change) {
+    case Change::Save:
+        return SaveCurrentPlayer(s, r);
+    case Change::Register:
+        return RegisterNewPlayer(s, r);
+    case Change::Remove:
+        return RemoveFromLibrary(s, r);
+    case Change::Load:
+        return LoadPlayerData(s, "Dupont.usr", r);
+    case Change::List:
+        return !ReadPlayerLibrary(s, r).empty();
+    }
+    return false;
+}
+
+void Put(SharedState &s, const PlayerData &p) {
+    s.Current_Profile = p.profile;
+    s.Mem_Days = p.days;
+    s.Mem_Tournois = p.tournaments;
+}
+
+// Every path under `root` with its bytes, or what else stands there.
+std::map<std::string, std::string> Disk(const std::string &root) {
+    std::map<std::string, std::string> out;
+    for (const auto &e : fs::recursive_directory_iterator(root)) {
+        const std::vector<uint8_t> bytes =
+            e.is_regular_file() ? test::ReadBytes(e.path()) : std::vector<uint8_t>{};
+        out[e.path()] = e.is_directory() ? "<dir>"
+                        : e.is_fifo()    ? "<fifo>"
+                                         : std::string(bytes.begin(), bytes.end());
+    }
+    return out;
+}
+
+// A players' directory with Dupont.usr saved and listed in User.bib among 60 players, and in
+// memory a bigger Dupont, not yet saved.
+struct Scene {
+    test::TempDir dir;
+    std::string users = dir.path() + "users/";
+    SharedState s;
+
+    Scene() {
+        fs::create_directory(users);
+        s.User_Dir = users;
+        Put(s, test::MakeDeterministicPlayer());
+        test::RecordingReporter r;
+        EXPECT_TRUE(SaveCurrentPlayer(s, r));
+        std::vector<uint8_t> library;
+        for (int i = 0; i < 60; ++i) {
+            const std::string name = i == 7 ? "Dupont.usr" : "Joueur" + std::to_string(i) + ".usr";
+            library.insert(library.end(), name.begin(), name.end());
+            library.resize(kLibraryRecordBytes * (i + 1), 0);
+        }
+        test::WriteBytes(users + kLibraryFileName, library);
+        const PlayerData next = test::MakeRealisticPlayer(40, 30, 11);
+        s.Mem_Days = next.days;
+        s.Mem_Tournois = next.tournaments;
+        s.Current_Profile.day_count = 40;
+        s.Current_Profile.tournament_count = 30;
+    }
+};
+
+enum class Stand { Nothing, File, Directory, Fifo, TooLarge };
+
+TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
+    // Offsets in the file the bigger Dupont saves to: each section names itself.
+    const std::vector<uint8_t> file = [] {
+        const Scene f;
+        return EncodePlayer(f.s.Current_Profile, f.s.Mem_Days, f.s.Mem_Tournois);
+    }();
+    const std::size_t n = file[3] | file[4] << 8;
+    const std::string open = "@Dupont.usr|Probleme d'ouverture du fichier",
+                      library = "Impossible d'accéder à la librairie des joueurs|@User.bib";
+    const struct {
+        Change change;
+        std::optional<rlim_t> limit;
+        Stand stands;
+        const char *where; // what it stands in place of, in the players' directory ("" for itself)
+        std::string told;  // '@' stands for the players' directory
+    } cases[] = {
+        {Change::Save, 0, {}, "", "Erreur d'écriture de l'identificateur|Info"},
+        {Change::Save, 5, {}, "", "Erreur d'écriture de Num_code|Info"},
+        {Change::Save, 7 + 8 * 3, {}, "", "Erreur d'écriture Code|Info"},
+        {Change::Save, 7 + 8 * n + 2, {}, "", "Erreur d'écriture Bin_pos|Info"},
+        {Change::Save, 11 + 8 * n + 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Change::Save, file.size() - 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Change::Save, {}, Stand::File, "", open},
+        {Change::Save, {}, Stand::Directory, "Dupont.usr", open},
+        {Change::Save, {}, Stand::TooLarge, "", "Le joueur est trop volumineux pour être enregistré|Info"},
+        // Room for the new player's file, not for the longer library: the new file goes again.
+        {Change::Register, 4000, {}, "", "beep"},
+        {Change::Register, {}, Stand::Directory, "User.bib", "beep"},
+        // No free name is chosen from a partial picture of the directory.
+        {Change::Register,
+         {},
+         Stand::File,
+         "",
+         "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.|Zel Manager"},
+        {Change::Remove, 2 * kLibraryRecordBytes, {}, "", "beep"},
+        // Nothing ever writes into these FIFOs: a reader that opened them as files would wait forever.
+        {Change::Remove, {}, Stand::Fifo, "User.bib", "beep"},
+        {Change::List, {}, Stand::Fifo, "User.bib", library},
+        {Change::List, {}, Stand::Directory, "User.bib", library},
+        {Change::Load, {}, Stand::Fifo, "Dupont.usr", open},
+    };
+    for (const auto &c : cases) {
+        Scene f;
+        const std::string what = std::to_string(int(c.change)) + " " + std::to_string(c.limit.value_or(-1)) +
+                                 " " + std::to_string(int(c.stands)) + " " + c.where;
+        if (c.change == Change::Register)
+            f.s.Current_Profile = test::MakeProfile("Petit", "Luc", "Avant.usr");
+        const std::string place = f.users + c.where;
+        if (c.stands != Stand::Nothing && c.stands != Stand::TooLarge)
+            fs::rename(place, f.dir.path() + "away");
+        if (c.stands == Stand::File)
+            test::WriteBytes(place.substr(0, place.size() - 1), {'x'});
+        if (c.stands == Stand::Directory)
+            fs::create_directory(place);
+        if (c.stands == Stand::Fifo) {
+            ASSERT_EQ(::mkfifo(place.c_str(), 0600), 0);
+        }
+        if (c.stands == Stand::TooLarge) {
+            f.s.Current_Profile.day_count = 743;
+            f.s.Mem_Days.assign(743, Day_Sheet{});
+        }
+        const auto disk = Disk(f.dir.path());
+        const SharedState before = f.s;
+        test::RecordingReporter r;
+        {
+            std::optional<test::FileSizeLimit> limit;
+            if (c.limit)
+                limit.emplace(*c.limit);
+            EXPECT_FALSE(Apply(c.change, f.s, r)) << what;
+        }
+        std::string told = c.told;
+        if (const auto at = told.find('@'); at != std::string::npos)
+            told.replace(at, 1, f.users);
+        EXPECT_EQ(r.told, told) << what;
+        EXPECT_EQ(Disk(f.dir.path()), disk) << what;
+        EXPECT_TRUE(test::SameBytes({f.s.Current_Profile, f.s.Mem_Days, f.s.Mem_Tournois},
+                                    {before.Current_Profile, before.Mem_Days, before.Mem_Tournois}))
+            << what;
+    }
+}
+
+// The library's names, each followed by ",".
+std::string LibraryNames(const std::string &user_dir) {
+    const std::vector<uint8_t> bytes = test::ReadBytes(LibraryPath(user_dir));
+    EXPECT_EQ(bytes.size() % kLibraryRecordBytes, 0u) << "a torn record";
+    std::string names;
+    for (std::size_t at = 0; at + kLibraryRecordBytes <= bytes.size(); at += kLibraryRecordBytes)
+        names +=
+            std::string(FieldText(reinterpret_cast<const char *>(&bytes[at]), kLibraryRecordBytes)) + ",";
+    return names;
+}
+
+// A child saves version after version of a growing player and, between saves, registers players
+// up to four and removes them again, reporting "version|names" on a pipe after each finished
+// change. It is killed after 0 to 2 changes and some random part of the next one, however fast
+// this build runs, and then the files must be the reported ones, or the ones of the change under
+// way. Rounds run for six seconds, 300 at most; the directory is on tmpfs when there is one, where
+// a kill cannot land while a process waits for the disk to flush.
+TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
+    const test::TempDir dir(true);
+    // Version k of the player: its first k days and k / 2 tournaments, then 0 after 90.
+    const PlayerData all = test::MakeRealisticPlayer(90, 45, 31);
+    auto version = [&](int k) {
+        PlayerData p = all;
+        p.days.resize(std::size_t(k));
+        p.tournaments.resize(std::size_t(k / 2));
+        p.profile.day_count = k;
+        p.profile.tournament_count = k / 2;
+        SetFieldText(p.profile.file_name, "Lefevre.usr");
+        return p;
+    };
+    auto after = [](int k) { return k == 90 ? 0 : k + 1; };
+    const std::string path = dir.path() + "Lefevre.usr";
+    SilentReporter quiet;
+    SharedState s;
+    s.User_Dir = dir.path();
+    Put(s, version(0));
+    ASSERT_TRUE(Apply(Change::Save, s, quiet));
+
+    std::mt19937 rng(20240607);
+    Clock::duration change_time = std::chrono::milliseconds(5);
+    std::string reported = "0|"; // after the last round
+    std::set<std::string> seen;
+    int rounds = 0;
+    for (const auto start = Clock::now(); rounds < 300 && Clock::now() - start < std::chrono::seconds(6);
+         ++rounds) {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(fds[0]);
+            ::alarm(30); // a stalled child ends, and the test fails instead of hanging
+            PlayerData now;
+            if (LoadPlayerFile(path, now, quiet) != LoadResult::Ok)
+                ::_exit(2);
+            int k = now.profile.day_count;
+            std::string names = LibraryNames(dir.path());
+            auto report = [&](const std::string &line) {
+                const std::string text = line + "\n"; // short, so it reaches the pipe whole
+                if (::write(fds[1], text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+                    ::_exit(4);
+            };
+            report("ready");
+            for (bool growing = true;;) {
+                k = after(k);
+                Put(s, version(k));
+                if (!Apply(Change::Save, s, quiet))
+                    ::_exit(3);
+                report(std::to_string(k) + "|" + names);
+                SharedState library;
+                library.User_Dir = dir.path();
+                const std::size_t count = std::count(names.begin(), names.end(), ',');
+                growing = count == 0 || (growing && count < 4);
+                const std::string first = growing ? "" : names.substr(0, names.find(','));
+                library.Current_Profile =
+                    test::MakeProfile(("P" + std::to_string(::getpid())).c_str(), "Jean", first.c_str());
+                if (!Apply(growing ? Change::Register : Change::Remove, library, quiet))
+                    ::_exit(5);
+                names = growing ? names + std::string(FieldText(library.Current_Profile.file_name)) + ","
+                                : names.substr(names.find(',') + 1);
+                report(std::to_string(k) + "|" + names);
+            }
+        }
+        ::close(fds[1]);
+        FILE *in = ::fdopen(fds[0], "r");
+        char *buf = nullptr;
+        std::size_t cap = 0;
+        auto next = [&] {
+            const ssize_t n = ::getline(&buf, &cap, in);
+            if (n > 0 && std::string(buf, n) != "ready\n")
+                reported.assign(buf, n - 1);
+            return n > 0;
+        };
+        next();
+        auto at = Clock::now();
+        for (unsigned wait = rng() % 3; wait > 0 && next(); --wait) {
+            change_time = Clock::now() - at;
+            at += change_time;
+        }
+        std::this_thread::sleep_until(at + change_time * (rng() % 1000) / 1000);
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        while (next()) {
+        }
+        std::free(buf);
+        std::fclose(in);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child stopped by itself";
+
+        // The player: the reported version or the next one, whole.
+        PlayerData loaded;
+        test::RecordingReporter r;
+        ASSERT_EQ(LoadPlayerFile(path, loaded, r), LoadResult::Ok) << r.told;
+        const int k = loaded.profile.day_count, last = std::stoi(reported);
+        ASSERT_TRUE(k == last || k == after(last)) << "version " << k << " after " << last;
+        ASSERT_TRUE(test::SameBytes(loaded, version(k))) << "version " << k;
+        // The library: the reported list, that list without its first player, or with one more,
+        // every listed player saved whole before it was listed.
+        const std::string names = reported.substr(reported.find('|') + 1), found = LibraryNames(dir.path());
+        const std::string added = found.substr(std::min(names.size(), found.size()));
+        ASSERT_TRUE(found == names || names.substr(names.find(',') + 1) == found ||
+                    (found.starts_with(names) && std::count(added.begin(), added.end(), ',') == 1 &&
+                     names.find(added) == std::string::npos))
+            << "found " << found << " after " << names;
+        for (std::size_t from = 0; from < found.size(); from = found.find(',', from) + 1) {
+            const std::string name = found.substr(from, found.find(',', from) - from);
+            ASSERT_EQ(LoadPlayerFile(PlayerFilePath(dir.path(), name), loaded, r), LoadResult::Ok) << name;
+        }
+        reported = std::to_string(k) + "|" + found;
+        seen.insert(reported);
+        for (const std::string &name : dir.names())
+            if (name.find(".tmp.") != std::string::npos)
+                ::unlink((dir.path() + name).c_str());
+    }
+    EXPECT_GT(seen.size(), std::size_t(rounds) / 2);
+}
+
+} // namespace
+} // namespace zel
