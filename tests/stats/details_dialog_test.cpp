@@ -7,8 +7,7 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::MakeDay;
+using namespace test;
 
 // The figures of `ids`, in order.
 std::string Figures(const DetailsDialog &d, std::initializer_list<int> ids) {

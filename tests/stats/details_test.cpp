@@ -10,17 +10,7 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::MakeDay;
-
-TEST(VictoryPercentage, isTheExactIntegerPart) {
-    const struct {
-        int64_t v, m;
-        int percent;
-    } cases[] = {{7, 12, 58}, {97, 97, 100}, {2, 3, 66}, {5, 0, 0}};
-    for (const auto &c : cases)
-        EXPECT_EQ(VictoryPercentage(c.v, c.m), c.percent) << c.v << " of " << c.m;
-}
+using namespace test;
 
 // Poule "C" adds its matches to poule B and the general row but neither its
 // victories nor its days, so poule B can have matches over no day; off-scale

@@ -15,11 +15,7 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::AddTournament;
-using test::MakeDay;
-using test::MakePlayer;
-using test::Season;
+using namespace test;
 
 constexpr int kName = 1052, kNext = 1064, kPrevious = 1065, kWith = 1121, kWithout = 1122, kCombo = 107;
 

@@ -14,9 +14,7 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::MakeDay;
-using test::MakePlayer;
+using namespace test;
 
 TEST(CountChampionship, aZeroPointSingleAgainstAnEqualOrUnknownClassementOrAMarkerIsOnlyAMatch) {
     struct Case {

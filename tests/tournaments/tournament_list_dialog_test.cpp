@@ -26,14 +26,11 @@ class TournamentList : public TournamentDialogTest {
     // Charlie won once against a "35".
     void SetUp() override {
         TournamentDialogTest::SetUp();
-        const struct {
-            const char *name;
-            uint32_t year;
-            int32_t points;
-        } rows[] = {{"Alpha", 2001, 3}, {"Bravo", 1999, 5}, {"Charlie", 2001, 7}};
-        for (const auto &r : rows) {
-            Tournament_Sheet t = tournament(r.name, 10, 10, r.year);
-            t.points = r.points;
+        using Row = std::tuple<const char *, uint32_t, int32_t>;
+        for (auto [name, year, points] :
+             {Row{"Alpha", 2001, 3}, Row{"Bravo", 1999, 5}, Row{"Charlie", 2001, 7}}) {
+            Tournament_Sheet t = tournament(name, 10, 10, year);
+            t.points = points;
             addStored(t);
         }
         state.Mem_Tournois[2].columns[TournamentColumnOf(7, "35")].victories = 1;
