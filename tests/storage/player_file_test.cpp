@@ -1,7 +1,6 @@
 // The player file: exact bytes, hostile files, loading, the capacity check.
 #include "storage/player_file.h"
 
-#include "shell/shared_state.h"
 #include "storage_test_support.h"
 #include "text/fixed_text.h"
 
@@ -14,9 +13,11 @@
 namespace zel {
 namespace {
 
+using test::InMemory;
 using test::MakeDeterministicPlayer;
 using test::ReadBytes;
 using test::SameBytes;
+using test::StateWith;
 using Bytes = std::vector<uint8_t>;
 
 const std::string kGolden = std::string(ZEL_TEST_DATA) + "/storage/dupont.usr";
@@ -137,19 +138,6 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
     }
 }
 
-SharedState StateWith(const PlayerData &p, const std::string &dir) {
-    SharedState s;
-    s.User_Dir = dir;
-    s.Current_Profile = p.profile;
-    s.Mem_Days = p.days;
-    s.Mem_Tournois = p.tournaments;
-    return s;
-}
-
-PlayerData InMemory(const SharedState &s) {
-    return {s.Current_Profile, s.Mem_Days, s.Mem_Tournois};
-}
-
 TEST(PlayerFile, aLoadFillsTheStoresOnlyFromAGoodFileThatAgreesWithTheProfileAndNeverCreates) {
     test::TempDir dir;
     test::RecordingReporter r;
@@ -196,7 +184,7 @@ TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
     // Zero-filled days: only the record size limits them (742 days fit).
     PlayerData p{test::MakeProfile("Plein", "Jean", "Plein.usr"), std::vector<Day_Sheet>(741), {}};
     p.profile.day_count = 741;
-    SharedState s = StateWith(p, "");
+    SharedState s = StateWith(p);
     EXPECT_TRUE(FitsOneMoreDay(s));
     s.Current_Profile.day_count = 742;
     s.Mem_Days.resize(742);
@@ -209,7 +197,7 @@ TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
 
     // Noisy days: the pair stream is what runs out first.
     std::mt19937 rng(3);
-    SharedState n = StateWith({p.profile, {}, {}}, "");
+    SharedState n = StateWith({p.profile, {}, {}});
     n.Current_Profile.day_count = 0;
     Day_Sheet d;
     auto *b = reinterpret_cast<uint8_t *>(&d);
