@@ -27,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-enum class Change { Save, Register, Remove, Load, List };
+enum class Change { Save, Register, Remove, Load, LoadOutside, List };
 
 // Every change the sweeps make, on the players' directory and the player in memory of `s`.
 bool Apply(Change change, SharedState &s, Reporter &r) {
@@ -40,6 +40,8 @@ bool Apply(Change change, SharedState &s, Reporter &r) {
         return RemoveFromLibrary(s, r);
     case Change::Load:
         return LoadPlayerData(s, "Dupont.usr", r);
+    case Change::LoadOutside: // a name that leaves the players' directory, even to come back
+        return LoadPlayerData(s, "../users/Dupont.usr", r);
     case Change::List:
         return !ReadPlayerLibrary(s, r).empty();
     }
@@ -85,7 +87,7 @@ struct Scene {
     }
 };
 
-enum class Stand { Nothing, File, Directory, Fifo, TooLarge };
+enum class Stand { Nothing, File, Directory, Fifo, TooLarge, Damaged };
 
 TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     // Offsets in the file the bigger Dupont saves to: each section names itself.
@@ -127,21 +129,44 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         {Change::List, {}, Stand::Fifo, "User.bib", library},
         {Change::List, {}, Stand::Directory, "User.bib", library},
         {Change::Load, {}, Stand::Fifo, "Dupont.usr", open},
+        {Change::Load,
+         {},
+         Stand::File,
+         "Dupont.usr",
+         "Le fichier Dupont.usr n'est pas un fichier joueur valide|Info"},
+        {Change::Load,
+         {},
+         Stand::Damaged,
+         "Dupont.usr",
+         "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n@Dupont.usr|Info"},
+        // The file holds 2 days and 1 tournament, the profile in memory 40 and 30.
+        {Change::Load,
+         {},
+         {},
+         "",
+         "Le fichier Dupont.usr ne correspond pas au profil du joueur (nombre de journées ou de "
+         "tournois)|Info"},
+        {Change::LoadOutside, {}, {}, "", "@../users/Dupont.usr|Probleme d'ouverture du fichier"},
     };
     for (const auto &c : cases) {
         Scene f;
         const std::size_t what = &c - cases;
         if (c.change == Change::Register)
             f.s.Current_Profile = test::MakeProfile("Petit", "Luc", "Avant.usr");
-        const std::string place = f.users + c.where;
-        if (c.stands != Stand::Nothing && c.stands != Stand::TooLarge)
+        const std::string place = *c.where ? f.users + c.where : f.dir.path() + "users";
+        if (c.stands == Stand::File || c.stands == Stand::Directory || c.stands == Stand::Fifo)
             fs::rename(place, f.dir.path() + "away");
         if (c.stands == Stand::File)
-            test::WriteBytes(place.substr(0, place.size() - 1), {'x'});
+            test::WriteBytes(place, {'x'});
         if (c.stands == Stand::Directory)
             fs::create_directory(place);
         if (c.stands == Stand::Fifo) {
             ASSERT_EQ(::mkfifo(place.c_str(), 0600), 0);
+        }
+        if (c.stands == Stand::Damaged) {
+            std::vector<uint8_t> bytes = test::ReadBytes(place);
+            bytes[3] = 0; // no code table
+            test::WriteBytes(place, bytes);
         }
         if (c.stands == Stand::TooLarge) {
             f.s.Current_Profile.day_count = 743;

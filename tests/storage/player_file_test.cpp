@@ -138,46 +138,16 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
     }
 }
 
-TEST(PlayerFile, aLoadFillsTheStoresOnlyFromAGoodFileThatAgreesWithTheProfileAndNeverCreates) {
+// Refused loads are rows of the fault sweep.
+TEST(PlayerFile, aLoadReplacesStoresHoldingAClosedPlayersRecordsWithTheFiles) {
     test::TempDir dir;
     test::RecordingReporter r;
     const PlayerData p = MakeDeterministicPlayer();
     ASSERT_TRUE(SaveCurrentPlayer(StateWith(p, dir.path()), r));
-    // Stores holding a closed player's records are replaced by the file's.
     SharedState s = StateWith({p.profile, std::vector<Day_Sheet>(7), {}}, dir.path());
     ASSERT_TRUE(LoadPlayerData(s, "Dupont.usr", r));
     EXPECT_TRUE(SameBytes(InMemory(s), p));
     EXPECT_EQ(r.told, "");
-
-    Bytes damaged = ReadBytes(kGolden);
-    PutLe32(damaged, 3, 300);
-    test::WriteBytes(dir.path() + "Autre.usr", {'M', 'Z', 0, 1});
-    test::WriteBytes(dir.path() + "Abime.usr", damaged);
-    const auto names = dir.names();
-    const struct {
-        const char *name;
-        std::string told;
-    } cases[] = {
-        {"../Dupont.usr",
-         dir.path() + "../Dupont.usr|Probleme d'ouverture du fichier"}, // a name that leaves the directory
-        {"Autre.usr", "Le fichier Autre.usr n'est pas un fichier joueur valide|Info"},
-        {"Abime.usr",
-         "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n" + dir.path() + "Abime.usr|Info"},
-        // A library profile that disagrees with the file.
-        {"Dupont.usr",
-         "Le fichier Dupont.usr ne correspond pas au profil du joueur (nombre de journées ou de "
-         "tournois)|Info"},
-    };
-    for (const auto &c : cases) {
-        SharedState other = StateWith(Sentinel(), dir.path());
-        other.Current_Profile.day_count = 1;
-        const PlayerData before = InMemory(other);
-        test::RecordingReporter told;
-        EXPECT_FALSE(LoadPlayerData(other, c.name, told)) << c.name;
-        EXPECT_EQ(told.told, c.told);
-        EXPECT_TRUE(SameBytes(InMemory(other), before)) << c.name;
-    }
-    EXPECT_EQ(dir.names(), names);
 }
 
 TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
