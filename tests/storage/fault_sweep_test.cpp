@@ -97,7 +97,15 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     }();
     const std::size_t n = file[3] | file[4] << 8;
     const std::string open = "@Dupont.usr|Probleme d'ouverture du fichier",
-                      library = "Impossible d'accéder à la librairie des joueurs|@User.bib";
+                      library = "Impossible d'accéder à la librairie des joueurs|@User.bib",
+                      unlisted =
+                          "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.",
+                      damaged =
+                          "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n@Dupont.usr|Info",
+                      counts =
+                          " ne correspond pas au profil du joueur (nombre de journées ou de tournois)|Info";
+    using enum Change;
+    using enum Stand;
     const struct {
         Change change;
         std::optional<rlim_t> limit;
@@ -105,48 +113,31 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         const char *where; // what it stands in place of, in the players' directory ("" for itself)
         std::string told;  // '@' stands for the players' directory
     } cases[] = {
-        {Change::Save, 0, {}, "", "Erreur d'écriture de l'identificateur|Info"},
-        {Change::Save, 5, {}, "", "Erreur d'écriture de Num_code|Info"},
-        {Change::Save, 7 + 8 * 3, {}, "", "Erreur d'écriture Code|Info"},
-        {Change::Save, 7 + 8 * n + 2, {}, "", "Erreur d'écriture Bin_pos|Info"},
-        {Change::Save, 11 + 8 * n + 1, {}, "", "Erreur d'écriture Recept|Info"},
-        {Change::Save, file.size() - 1, {}, "", "Erreur d'écriture Recept|Info"},
-        {Change::Save, {}, Stand::File, "", open},
-        {Change::Save, {}, Stand::Directory, "Dupont.usr", open},
-        {Change::Save, {}, Stand::TooLarge, "", "Le joueur est trop volumineux pour être enregistré|Info"},
+        {Save, 0, {}, "", "Erreur d'écriture de l'identificateur|Info"},
+        {Save, 5, {}, "", "Erreur d'écriture de Num_code|Info"},
+        {Save, 7 + 8 * 3, {}, "", "Erreur d'écriture Code|Info"},
+        {Save, 7 + 8 * n + 2, {}, "", "Erreur d'écriture Bin_pos|Info"},
+        {Save, 11 + 8 * n + 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Save, file.size() - 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Save, {}, File, "", open},
+        {Save, {}, Directory, "Dupont.usr", open},
+        {Save, {}, TooLarge, "", "Le joueur est trop volumineux pour être enregistré|Info"},
         // Room for the new player's file, not for the longer library: the new file goes again.
-        {Change::Register, 4000, {}, "", "beep"},
-        {Change::Register, {}, Stand::Directory, "User.bib", "beep"},
+        {Register, 4000, {}, "", "beep"},
+        {Register, {}, Directory, "User.bib", "beep"},
         // No free name is chosen from a partial picture of the directory.
-        {Change::Register,
-         {},
-         Stand::File,
-         "",
-         "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.|Zel Manager"},
-        {Change::Remove, 2 * kLibraryRecordBytes, {}, "", "beep"},
+        {Register, {}, File, "", unlisted + "|Zel Manager"},
+        {Remove, 2 * kLibraryRecordBytes, {}, "", "beep"},
         // Nothing ever writes into these FIFOs: a reader that opened them as files would wait forever.
-        {Change::Remove, {}, Stand::Fifo, "User.bib", "beep"},
-        {Change::List, {}, Stand::Fifo, "User.bib", library},
-        {Change::List, {}, Stand::Directory, "User.bib", library},
-        {Change::Load, {}, Stand::Fifo, "Dupont.usr", open},
-        {Change::Load,
-         {},
-         Stand::File,
-         "Dupont.usr",
-         "Le fichier Dupont.usr n'est pas un fichier joueur valide|Info"},
-        {Change::Load,
-         {},
-         Stand::Damaged,
-         "Dupont.usr",
-         "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n@Dupont.usr|Info"},
+        {Remove, {}, Fifo, "User.bib", "beep"},
+        {List, {}, Fifo, "User.bib", library},
+        {List, {}, Directory, "User.bib", library},
+        {Load, {}, Fifo, "Dupont.usr", open},
+        {Load, {}, File, "Dupont.usr", "Le fichier Dupont.usr n'est pas un fichier joueur valide|Info"},
+        {Load, {}, Damaged, "Dupont.usr", damaged},
         // The file holds 2 days and 1 tournament, the profile in memory 40 and 30.
-        {Change::Load,
-         {},
-         {},
-         "",
-         "Le fichier Dupont.usr ne correspond pas au profil du joueur (nombre de journées ou de "
-         "tournois)|Info"},
-        {Change::LoadOutside, {}, {}, "", "@../users/Dupont.usr|Probleme d'ouverture du fichier"},
+        {Load, {}, {}, "", "Le fichier Dupont.usr" + counts},
+        {LoadOutside, {}, {}, "", "@../users/Dupont.usr|Probleme d'ouverture du fichier"},
     };
     for (const auto &c : cases) {
         Scene f;
@@ -154,21 +145,21 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         if (c.change == Change::Register)
             f.s.Current_Profile = test::MakeProfile("Petit", "Luc", "Avant.usr");
         const std::string place = *c.where ? f.users + c.where : f.dir.path() + "users";
-        if (c.stands == Stand::File || c.stands == Stand::Directory || c.stands == Stand::Fifo)
+        if (c.stands == File || c.stands == Directory || c.stands == Fifo)
             fs::rename(place, f.dir.path() + "away");
-        if (c.stands == Stand::File)
+        if (c.stands == File)
             test::WriteBytes(place, {'x'});
-        if (c.stands == Stand::Directory)
+        if (c.stands == Directory)
             fs::create_directory(place);
-        if (c.stands == Stand::Fifo) {
+        if (c.stands == Fifo) {
             ASSERT_EQ(::mkfifo(place.c_str(), 0600), 0);
         }
-        if (c.stands == Stand::Damaged) {
+        if (c.stands == Damaged) {
             std::vector<uint8_t> bytes = test::ReadBytes(place);
             bytes[3] = 0; // no code table
             test::WriteBytes(place, bytes);
         }
-        if (c.stands == Stand::TooLarge) {
+        if (c.stands == TooLarge) {
             f.s.Current_Profile.day_count = 743;
             f.s.Mem_Days.assign(743, Day_Sheet{});
         }
