@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <functional>
 
 namespace zel {
 namespace {
@@ -24,11 +22,6 @@ const std::string kGolden = std::string(ZEL_TEST_DATA) + "/storage/dupont.usr";
 
 Bytes Encode(const PlayerData &p) {
     return EncodePlayer(p.profile, p.days, p.tournaments);
-}
-
-void PutLe32(Bytes &f, std::size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        f[at + i] = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // A sentinel that a refused decode must leave exactly as it was.
@@ -81,13 +74,14 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
     const Bytes golden = ReadBytes(kGolden);
     const std::size_t bin_pos_at = 7 + 8 * std::size_t(golden[3]);
     const uint32_t bits = golden[bin_pos_at] | golden[bin_pos_at + 1] << 8;
-    auto file = [&](std::function<void(Bytes &)> change) {
+    // The golden file with `width` bytes at `at` little-endian `v`, or one byte more at its end.
+    auto put = [&](std::size_t at, uint32_t v, std::size_t width = 4) {
         Bytes g = golden;
-        change(g);
+        g.resize(std::max(g.size(), at + width));
+        for (std::size_t i = 0; i < width; ++i)
+            g[at + i] = static_cast<uint8_t>(v >> (8 * i));
         return g;
     };
-    auto put = [&](std::size_t at, uint32_t v) { return file([=](Bytes &g) { PutLe32(g, at, v); }); };
-    auto set = [&](std::size_t at, uint8_t v) { return file([=](Bytes &g) { g[at] = v; }); };
     const Bytes record = test::RecordOf(MakeDeterministicPlayer());
     auto record_with = [&](std::size_t at, int32_t v) {
         Bytes r = record;
@@ -99,7 +93,7 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
     // One symbol, one bit a byte: a stream of `count` bytes.
     auto one_symbol = [](uint8_t symbol, uint32_t count) {
         Bytes f{'u', 's', 'r', 1, 0, 0, 0, 0, 0, 0, 0, 1, symbol, 0, 0, 0, 0, 0, 0};
-        PutLe32(f, 15, count);
+        std::memcpy(&f[15], &count, 4); // the format and every machine it runs on are little-endian
         f.resize(f.size() + (count + 7) / 8, 0);
         return f;
     };
@@ -108,13 +102,13 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
         Bytes file;
         PlayerFileStatus status;
     } cases[] = {
-        {"not usr", set(0, 'U'), PlayerFileStatus::NotPlayerFile},
+        {"not usr", put(0, 'U', 1), PlayerFileStatus::NotPlayerFile},
         {"Num_code 0", put(3, 0), PlayerFileStatus::BadNumCode},
         {"Num_code 257", put(3, 257), PlayerFileStatus::BadNumCode},
-        {"code length 17", set(7 + 4, 17), PlayerFileStatus::BadCodeTable},
+        {"code length 17", put(7 + 4, 17, 1), PlayerFileStatus::BadCodeTable},
         {"Bin_pos one byte past the end", put(bin_pos_at, bits + 8), PlayerFileStatus::BinPosPastEnd},
         {"Bin_pos 2^32-1", put(bin_pos_at, 0xFFFFFFFF), PlayerFileStatus::BinPosPastEnd},
-        {"trailing byte", file([](Bytes &g) { g.push_back(0); }), PlayerFileStatus::TrailingBytes},
+        {"trailing byte", put(golden.size(), 0, 1), PlayerFileStatus::TrailingBytes},
         {"odd stream", one_symbol(5, 3), PlayerFileStatus::BadStream},
         {"run of 0", one_symbol(0, 2), PlayerFileStatus::BadStream},
         {"stream over 1 MB", one_symbol(1, kMaxStreamBytes + 1), PlayerFileStatus::TooLarge},
