@@ -166,10 +166,8 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         const auto disk = Disk(f.dir.path());
         const SharedState before = f.s;
         test::RecordingReporter r;
-        {
-            std::optional<test::FileSizeLimit> limit;
-            if (c.limit)
-                limit.emplace(*c.limit);
+        { // no limit: the soft limit raised as far as the hard one allows
+            const test::FileSizeLimit limit(c.limit.value_or(RLIM_INFINITY));
             EXPECT_FALSE(Apply(c.change, f.s, r)) << what;
         }
         std::string told = c.told;
