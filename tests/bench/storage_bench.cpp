@@ -13,8 +13,6 @@
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
-#include <filesystem>
-
 namespace {
 
 using namespace zel;
@@ -71,13 +69,9 @@ void RegisterCodecs() {
 // 128 players of two full seasons each (44 days, 24 tournaments), on tmpfs
 // when there is one, as the load dialog lists them.
 void ListLibrary(benchmark::State &state) {
-    const std::filesystem::path base =
-        std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
-    std::string dir = (base / "zel-bench-XXXXXX").string();
-    if (!::mkdtemp(dir.data()))
-        std::abort();
+    const test::TempDir dir(true);
     SharedState s;
-    s.User_Dir = dir + "/";
+    s.User_Dir = dir.path();
     test::RecordingReporter r;
     for (int i = 0; i < 128; ++i) {
         const PlayerData p = test::MakeRealisticPlayer(44, 24, 100 + i);
@@ -93,7 +87,6 @@ void ListLibrary(benchmark::State &state) {
         benchmark::DoNotOptimize(listed = ReadPlayerLibrary(s, r).size());
     if (listed != 128 || !r.told.empty())
         state.SkipWithError("library not listed whole");
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(ListLibrary)->Unit(benchmark::kMillisecond);
 

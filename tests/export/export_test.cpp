@@ -4,10 +4,10 @@
 
 #include "stats/history_fixture.h"
 #include "storage/player_file.h"
+#include "storage/storage_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -16,7 +16,6 @@ namespace zel {
 namespace {
 
 using nlohmann::json;
-namespace fs = std::filesystem;
 
 // ---------------------------------------------------------------------------
 // The known player, tests/data/export/known_player.usr. Own classement "30"
@@ -134,9 +133,8 @@ Outcome Export(const std::vector<std::string> &args, bool output_fails = false) 
 }
 
 TEST(ExportCommand, badFilesBadUsageAndAFailedOutputAreNoSuccess) {
-    const fs::path dir = fs::temp_directory_path() / ("zel-export-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string good = ReadAll(kData + "known_player.usr"), path = (dir / "bad.usr").string();
+    const test::TempDir dir;
+    const std::string good = ReadAll(kData + "known_player.usr"), path = dir.path() + "bad.usr";
     auto write = [&](const std::string &bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
         return path;
@@ -157,8 +155,8 @@ TEST(ExportCommand, badFilesBadUsageAndAFailedOutputAreNoSuccess) {
                                           : run.code == Export_Refused && !run.err.empty())
             << at;
     }
-    EXPECT_EQ(Export({(dir / "absent.usr").string()}).code, Export_Refused);
-    EXPECT_FALSE(fs::exists(dir / "absent.usr")) << "reading must never create the file";
+    EXPECT_EQ(Export({dir.path() + "absent.usr"}).code, Export_Refused);
+    EXPECT_FALSE(test::Exists(dir.path() + "absent.usr")) << "reading must never create the file";
 
     const std::string known = kData + "known_player.usr";
     for (const std::vector<std::string> &args : std::vector<std::vector<std::string>>{
@@ -176,7 +174,7 @@ TEST(ExportCommand, badFilesBadUsageAndAFailedOutputAreNoSuccess) {
     }
 
     // The real program, as a script would run it.
-    const std::string out = (dir / "out").string(), err = (dir / "err").string();
+    const std::string out = dir.path() + "out", err = dir.path() + "err";
     const auto run = [&](const std::string &args) {
         const int status =
             std::system((std::string(ZEL_EXPORT_PROGRAM) + " " + args + " >" + out + " 2>" + err).c_str());
@@ -189,7 +187,6 @@ TEST(ExportCommand, badFilesBadUsageAndAFailedOutputAreNoSuccess) {
     EXPECT_EQ(json::parse(ReadAll(out)), ExportJson(KnownPlayer()));
     EXPECT_EQ(run("--csv '" + known + "'"), 0);
     EXPECT_EQ(ReadAll(out), ReadAll(kData + "known_player.csv"));
-    fs::remove_all(dir);
 }
 
 } // namespace

@@ -41,12 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     const std::string path = fuzz::FreshScratchDir() + "Joueur.usr";
     test::WriteBytes(path, {data, data + size});
     PlayerData loaded = sentinel;
-    fuzz::CountingReporter r;
+    test::RecordingReporter r;
     const LoadResult result = LoadPlayerFile(path, loaded, r);
     const LoadResult expected = status == PlayerFileStatus::Ok              ? LoadResult::Ok
                                 : status == PlayerFileStatus::NotPlayerFile ? LoadResult::NotPlayerFile
                                                                             : LoadResult::Failed;
-    FUZZ_CHECK(result == expected && r.messages == (result == LoadResult::Failed) && r.beeps == 0);
+    FUZZ_CHECK(result == expected && r.told.empty() == (result != LoadResult::Failed));
+    FUZZ_CHECK(r.told.find(';') == std::string::npos && r.told != "beep" && !r.told.starts_with('|'));
     FUZZ_CHECK(test::SameBytes(loaded, result == LoadResult::Ok ? decoded : sentinel));
     return 0;
 }

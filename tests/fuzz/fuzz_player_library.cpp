@@ -40,9 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     test::WriteBytes(library, written);
     const std::size_t records = written.size() / kLibraryRecordBytes;
 
-    SharedState s;
-    s.User_Dir = dir;
-    fuzz::CountingReporter r;
+    SharedState s = test::StateWith({}, dir);
+    test::RecordingReporter r;
     const std::vector<LibraryEntry> entries = ReadPlayerLibrary(s, r);
     FUZZ_CHECK(s.Library_Image.size() == records && entries.size() <= records);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -52,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         // Saving and deleting go by the profile's file name: it must be the file read.
         FUZZ_CHECK(FieldText(s.Library_Image[e.record].file_name) == e.file_name);
     }
+    // Every message has a text.
+    FUZZ_CHECK(!r.told.starts_with('|') && r.told.find(";|") == std::string::npos);
     // Nothing is created or changed by reading.
     FUZZ_CHECK(test::ReadBytes(library) == written);
     return 0;

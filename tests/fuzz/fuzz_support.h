@@ -2,7 +2,6 @@
 // libFuzzer, the corpus replay.
 #pragma once
 
-#include "platform/reporter.h"
 #include "storage_test_support.h"
 
 #include <cstdio>
@@ -22,17 +21,5 @@ namespace zel::fuzz {
 // An empty directory of this process (on tmpfs when there is one), with a trailing "/"; emptied on
 // every call.
 const std::string &FreshScratchDir();
-
-// Counts what the code under test tells the user; every message needs a text.
-class CountingReporter final : public Reporter {
-  public:
-    void message(const std::string &text, const std::string &, Icon) override {
-        FUZZ_CHECK(!text.empty());
-        ++messages;
-    }
-    void beep() override { ++beeps; }
-    int messages = 0;
-    int beeps = 0;
-};
 
 } // namespace zel::fuzz

@@ -3,7 +3,6 @@
 // the disk always holds a version written whole, and a failed change leaves memory as it was and
 // tells the user what the program says for that failure.
 #include "players/player_library.h"
-#include "shell/shared_state.h"
 #include "storage/player_file.h"
 #include "storage_test_support.h"
 #include "support/disk_faults.h"
@@ -28,7 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-enum class Change { Save, Register, Remove, Load, List };
+enum class Change { Save, Register, Remove, Load, LoadOutside, List };
 
 // Every change the sweeps make, on the players' directory and the player in memory of `s`.
 bool Apply(Change change, SharedState &s, Reporter &r) {
@@ -41,16 +40,12 @@ bool Apply(Change change, SharedState &s, Reporter &r) {
         return RemoveFromLibrary(s, r);
     case Change::Load:
         return LoadPlayerData(s, "Dupont.usr", r);
+    case Change::LoadOutside: // a name that leaves the players' directory, even to come back
+        return LoadPlayerData(s, "../users/Dupont.usr", r);
     case Change::List:
         return !ReadPlayerLibrary(s, r).empty();
     }
     return false;
-}
-
-void Put(SharedState &s, const PlayerData &p) {
-    s.Current_Profile = p.profile;
-    s.Mem_Days = p.days;
-    s.Mem_Tournois = p.tournaments;
 }
 
 // Every path under `root` with its bytes, or what else stands there.
@@ -71,12 +66,10 @@ std::map<std::string, std::string> Disk(const std::string &root) {
 struct Scene {
     test::TempDir dir;
     std::string users = dir.path() + "users/";
-    SharedState s;
+    SharedState s = test::StateWith(test::MakeDeterministicPlayer(), users);
 
     Scene() {
         fs::create_directory(users);
-        s.User_Dir = users;
-        Put(s, test::MakeDeterministicPlayer());
         test::RecordingReporter r;
         EXPECT_TRUE(SaveCurrentPlayer(s, r));
         std::vector<uint8_t> library;
@@ -94,7 +87,7 @@ struct Scene {
     }
 };
 
-enum class Stand { Nothing, File, Directory, Fifo, TooLarge };
+enum class Stand { Nothing, File, Directory, Fifo, TooLarge, Damaged };
 
 TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     // Offsets in the file the bigger Dupont saves to: each section names itself.
@@ -104,7 +97,15 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     }();
     const std::size_t n = file[3] | file[4] << 8;
     const std::string open = "@Dupont.usr|Probleme d'ouverture du fichier",
-                      library = "Impossible d'accéder à la librairie des joueurs|@User.bib";
+                      library = "Impossible d'accéder à la librairie des joueurs|@User.bib",
+                      unlisted =
+                          "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.",
+                      damaged =
+                          "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n@Dupont.usr|Info",
+                      counts =
+                          " ne correspond pas au profil du joueur (nombre de journées ou de tournois)|Info";
+    using enum Change;
+    using enum Stand;
     const struct {
         Change change;
         std::optional<rlim_t> limit;
@@ -112,58 +113,61 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         const char *where; // what it stands in place of, in the players' directory ("" for itself)
         std::string told;  // '@' stands for the players' directory
     } cases[] = {
-        {Change::Save, 0, {}, "", "Erreur d'écriture de l'identificateur|Info"},
-        {Change::Save, 5, {}, "", "Erreur d'écriture de Num_code|Info"},
-        {Change::Save, 7 + 8 * 3, {}, "", "Erreur d'écriture Code|Info"},
-        {Change::Save, 7 + 8 * n + 2, {}, "", "Erreur d'écriture Bin_pos|Info"},
-        {Change::Save, 11 + 8 * n + 1, {}, "", "Erreur d'écriture Recept|Info"},
-        {Change::Save, file.size() - 1, {}, "", "Erreur d'écriture Recept|Info"},
-        {Change::Save, {}, Stand::File, "", open},
-        {Change::Save, {}, Stand::Directory, "Dupont.usr", open},
-        {Change::Save, {}, Stand::TooLarge, "", "Le joueur est trop volumineux pour être enregistré|Info"},
+        {Save, 0, {}, "", "Erreur d'écriture de l'identificateur|Info"},
+        {Save, 5, {}, "", "Erreur d'écriture de Num_code|Info"},
+        {Save, 7 + 8 * 3, {}, "", "Erreur d'écriture Code|Info"},
+        {Save, 7 + 8 * n + 2, {}, "", "Erreur d'écriture Bin_pos|Info"},
+        {Save, 11 + 8 * n + 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Save, file.size() - 1, {}, "", "Erreur d'écriture Recept|Info"},
+        {Save, {}, File, "", open},
+        {Save, {}, Directory, "Dupont.usr", open},
+        {Save, {}, TooLarge, "", "Le joueur est trop volumineux pour être enregistré|Info"},
         // Room for the new player's file, not for the longer library: the new file goes again.
-        {Change::Register, 4000, {}, "", "beep"},
-        {Change::Register, {}, Stand::Directory, "User.bib", "beep"},
+        {Register, 4000, {}, "", "beep"},
+        {Register, {}, Directory, "User.bib", "beep"},
         // No free name is chosen from a partial picture of the directory.
-        {Change::Register,
-         {},
-         Stand::File,
-         "",
-         "Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.|Zel Manager"},
-        {Change::Remove, 2 * kLibraryRecordBytes, {}, "", "beep"},
+        {Register, {}, File, "", unlisted + "|Zel Manager"},
+        {Remove, 2 * kLibraryRecordBytes, {}, "", "beep"},
         // Nothing ever writes into these FIFOs: a reader that opened them as files would wait forever.
-        {Change::Remove, {}, Stand::Fifo, "User.bib", "beep"},
-        {Change::List, {}, Stand::Fifo, "User.bib", library},
-        {Change::List, {}, Stand::Directory, "User.bib", library},
-        {Change::Load, {}, Stand::Fifo, "Dupont.usr", open},
+        {Remove, {}, Fifo, "User.bib", "beep"},
+        {List, {}, Fifo, "User.bib", library},
+        {List, {}, Directory, "User.bib", library},
+        {Load, {}, Fifo, "Dupont.usr", open},
+        {Load, {}, File, "Dupont.usr", "Le fichier Dupont.usr n'est pas un fichier joueur valide|Info"},
+        {Load, {}, Damaged, "Dupont.usr", damaged},
+        // The file holds 2 days and 1 tournament, the profile in memory 40 and 30.
+        {Load, {}, {}, "", "Le fichier Dupont.usr" + counts},
+        {LoadOutside, {}, {}, "", "@../users/Dupont.usr|Probleme d'ouverture du fichier"},
     };
     for (const auto &c : cases) {
         Scene f;
-        const std::string what = std::to_string(int(c.change)) + " " + std::to_string(c.limit.value_or(-1)) +
-                                 " " + std::to_string(int(c.stands)) + " " + c.where;
+        const std::size_t what = &c - cases;
         if (c.change == Change::Register)
             f.s.Current_Profile = test::MakeProfile("Petit", "Luc", "Avant.usr");
-        const std::string place = f.users + c.where;
-        if (c.stands != Stand::Nothing && c.stands != Stand::TooLarge)
+        const std::string place = *c.where ? f.users + c.where : f.dir.path() + "users";
+        if (c.stands == File || c.stands == Directory || c.stands == Fifo)
             fs::rename(place, f.dir.path() + "away");
-        if (c.stands == Stand::File)
-            test::WriteBytes(place.substr(0, place.size() - 1), {'x'});
-        if (c.stands == Stand::Directory)
+        if (c.stands == File)
+            test::WriteBytes(place, {'x'});
+        if (c.stands == Directory)
             fs::create_directory(place);
-        if (c.stands == Stand::Fifo) {
+        if (c.stands == Fifo) {
             ASSERT_EQ(::mkfifo(place.c_str(), 0600), 0);
         }
-        if (c.stands == Stand::TooLarge) {
+        if (c.stands == Damaged) {
+            std::vector<uint8_t> bytes = test::ReadBytes(place);
+            bytes[3] = 0; // no code table
+            test::WriteBytes(place, bytes);
+        }
+        if (c.stands == TooLarge) {
             f.s.Current_Profile.day_count = 743;
             f.s.Mem_Days.assign(743, Day_Sheet{});
         }
         const auto disk = Disk(f.dir.path());
         const SharedState before = f.s;
         test::RecordingReporter r;
-        {
-            std::optional<test::FileSizeLimit> limit;
-            if (c.limit)
-                limit.emplace(*c.limit);
+        { // no limit: the soft limit raised as far as the hard one allows
+            const test::FileSizeLimit limit(c.limit.value_or(RLIM_INFINITY));
             EXPECT_FALSE(Apply(c.change, f.s, r)) << what;
         }
         std::string told = c.told;
@@ -171,9 +175,7 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
             told.replace(at, 1, f.users);
         EXPECT_EQ(r.told, told) << what;
         EXPECT_EQ(Disk(f.dir.path()), disk) << what;
-        EXPECT_TRUE(test::SameBytes({f.s.Current_Profile, f.s.Mem_Days, f.s.Mem_Tournois},
-                                    {before.Current_Profile, before.Mem_Days, before.Mem_Tournois}))
-            << what;
+        EXPECT_TRUE(test::SameBytes(test::InMemory(f.s), test::InMemory(before))) << what;
     }
 }
 
@@ -210,9 +212,7 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
     auto after = [](int k) { return k == 90 ? 0 : k + 1; };
     const std::string path = dir.path() + "Lefevre.usr";
     SilentReporter quiet;
-    SharedState s;
-    s.User_Dir = dir.path();
-    Put(s, version(0));
+    SharedState s = test::StateWith(version(0), dir.path());
     ASSERT_TRUE(Apply(Change::Save, s, quiet));
 
     std::mt19937 rng(20240607);
@@ -241,7 +241,7 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
             report("ready");
             for (bool growing = true;;) {
                 k = after(k);
-                Put(s, version(k));
+                s = test::StateWith(version(k), dir.path());
                 if (!Apply(Change::Save, s, quiet))
                     ::_exit(3);
                 report(std::to_string(k) + "|" + names);
@@ -306,9 +306,6 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
         }
         reported = std::to_string(k) + "|" + found;
         seen.insert(reported);
-        for (const std::string &name : dir.names())
-            if (name.find(".tmp.") != std::string::npos)
-                ::unlink((dir.path() + name).c_str());
     }
     EXPECT_GT(seen.size(), std::size_t(rounds) / 2);
 }

@@ -92,6 +92,19 @@ std::vector<uint8_t> FileAround(const std::vector<uint8_t> &record) {
     return f;
 }
 
+SharedState StateWith(const PlayerData &p, const std::string &user_dir) {
+    SharedState s;
+    s.User_Dir = user_dir;
+    s.Current_Profile = p.profile;
+    s.Mem_Days = p.days;
+    s.Mem_Tournois = p.tournaments;
+    return s;
+}
+
+PlayerData InMemory(const SharedState &s) {
+    return {s.Current_Profile, s.Mem_Days, s.Mem_Tournois};
+}
+
 bool SameBytes(const PlayerData &a, const PlayerData &b) {
     return a.days.size() == b.days.size() && RecordOf(a) == RecordOf(b);
 }
@@ -111,10 +124,6 @@ const char *const kLastNames[] = {
     "Faure",    "Rousseau", "Blanc",   "Guérin",   "Muller",   "Henry",    "Roussel", "Nicolas"};
 const char *const kClubs[] = {"TT Saint-Dié", "ASPTT Strasbourg", "CP Lunéville", "US Épinal",  "Nancy TT",
                               "AS Metz",      "SLUC Nancy",       "TT Colmar",    "Mulhouse TT"};
-
-std::string Latin1(std::string_view utf8) {
-    return Utf8ToCp1252(utf8);
-}
 
 } // namespace
 
@@ -147,10 +156,10 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
     std::mt19937 rng(seed);
     auto pick = [&](const auto &list) { return list[rng() % std::size(list)]; };
     PlayerData p{};
-    p.profile = MakeProfile("Lefèvre", "Sébastien", "Lefèvre.usr");
-    SetFieldText(p.profile.name, Latin1("Lefèvre"));
-    SetFieldText(p.profile.first_name, Latin1("Sébastien"));
-    SetFieldText(p.profile.file_name, Latin1("Lefèvre.usr"));
+    p.profile = MakeProfile("Lef\xE8vre",
+                            "S\xE9"
+                            "bastien",
+                            "Lef\xE8vre.usr");
     SetFieldText(p.profile.password, "pingpong");
     p.profile.scale_length = 12;
     p.profile.day_count = days;
@@ -166,17 +175,17 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
         d.number = static_cast<uint32_t>(1 + i % 22);
         SetFieldText(d.division, pick(std::array{"D1", "D2", "D3", "PR", "R3", "R2"}));
         d.division_poule = static_cast<char>('A' + rng() % 4);
-        SetFieldText(d.team, Latin1(std::string(pick(kClubs)) + " " + std::to_string(1 + rng() % 6)));
+        SetFieldText(d.team, Utf8ToCp1252(std::string(pick(kClubs)) + " " + std::to_string(1 + rng() % 6)));
         d.team_letter = rng() % 2 ? 'A' : 'X';
         SetFieldText(d.opponent_club,
-                     Latin1(std::string(pick(kClubs)) + " " + std::to_string(1 + rng() % 6)));
-        SetFieldText(d.place, rng() % 2 ? "Domicile" : Latin1("Extérieur"));
+                     Utf8ToCp1252(std::string(pick(kClubs)) + " " + std::to_string(1 + rng() % 6)));
+        SetFieldText(d.place, rng() % 2 ? "Domicile" : Utf8ToCp1252("Extérieur"));
         d.poule = rng() % 2 ? 'A' : 'B';
         for (Single_Slot &m : d.singles) {
             m.played = rng() % 10 != 0;
             if (!m.played)
                 continue;
-            SetFieldText(m.name, Latin1(std::string(pick(kLastNames)) + " " + pick(kFirstNames)));
+            SetFieldText(m.name, Utf8ToCp1252(std::string(pick(kLastNames)) + " " + pick(kFirstNames)));
             SetFieldText(m.classement, kLabels[5 + rng() % 14]);
             const int sets = 2 + static_cast<int>(rng() % 2);
             for (int s = 0; s < sets; ++s) {
@@ -191,11 +200,11 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
         Double_Block &db = d.double_match;
         db.played = rng() % 3 != 0;
         if (db.played) {
-            SetFieldText(db.partner, Latin1(pick(kLastNames)));
+            SetFieldText(db.partner, Utf8ToCp1252(pick(kLastNames)));
             SetFieldText(db.partner_classement, kLabels[5 + rng() % 14]);
-            SetFieldText(db.opponent1, Latin1(pick(kLastNames)));
+            SetFieldText(db.opponent1, Utf8ToCp1252(pick(kLastNames)));
             SetFieldText(db.opponent1_classement, kLabels[5 + rng() % 14]);
-            SetFieldText(db.opponent2, Latin1(pick(kLastNames)));
+            SetFieldText(db.opponent2, Utf8ToCp1252(pick(kLastNames)));
             SetFieldText(db.opponent2_classement, kLabels[5 + rng() % 14]);
             for (int s = 0; s < 3; ++s) {
                 db.pair_scores[s] = static_cast<uint32_t>(rng() % 22);
@@ -208,7 +217,7 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
         const int year = 1990 + i / 15;
         Tournament_Sheet t{};
         SetFieldText(t.season, std::to_string(year) + " - " + std::to_string(year + 1));
-        SetFieldText(t.name, Latin1("Tournoi de " + std::string(pick(kClubs)).substr(3)));
+        SetFieldText(t.name, Utf8ToCp1252("Tournoi de " + std::string(pick(kClubs)).substr(3)));
         t.day = 1 + rng() % 28;
         t.month = 1 + rng() % 12;
         t.year = static_cast<uint32_t>(year + (t.month < 8));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/reporter.h"
+#include "shell/shared_state.h"
 #include "storage/player_file.h"
 
 #include <cstdint>
@@ -59,6 +60,10 @@ std::vector<uint8_t> RecordOf(const PlayerData &p);
 
 // A player file around any record, well-formed or not, coded the regular way.
 std::vector<uint8_t> FileAround(const std::vector<uint8_t> &record);
+
+// The state of a loaded player, and the player it holds in memory.
+SharedState StateWith(const PlayerData &p, const std::string &user_dir = "");
+PlayerData InMemory(const SharedState &s);
 
 bool SameBytes(const PlayerData &a, const PlayerData &b);
 
