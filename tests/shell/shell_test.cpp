@@ -24,8 +24,8 @@ namespace zel {
 namespace {
 
 Player_Profile Dupont(int days, int tournaments, const char *password = "") {
-    Player_Profile p =
-        test::MakeProfile("Dupont", "Jean", "Dupont.usr"); // a valid profile: the loader checks it
+    // A valid profile: the loader checks it.
+    Player_Profile p = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
     SetFieldText(p.password, password);
     p.day_count = days;
     p.tournament_count = tournaments;
