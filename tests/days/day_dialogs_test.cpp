@@ -78,7 +78,6 @@ QString Items(const TemplateForm &f, int id) {
 TEST_F(DayDialogs, aWholeDayIsStoredAsTypedSavedAndReloaded) {
     platform.onDialog([](QDialog &d) {
         TemplateDialog &f = FakePlatform::form(d);
-        EXPECT_EQ(f.text(kTeamEdit), "TC Ville");
         FillHeader(f);
         f.setText(kSingleControls[0].name, "Martin");
         FillSingle(f, 0, "20", {21, 19, 21, 17, 0, 0});
