@@ -178,9 +178,6 @@ TEST(NewPlayer, RefusalsThenCancelLeaveTheLoadedPlayerWhole) {
     EXPECT_EQ(e.p.beeps, 1);
     EXPECT_FALSE(Exists(e.user("Durand.usr")));
     EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
-    // The next save goes to the loaded player's own file.
-    ASSERT_TRUE(SaveCurrentPlayer(e.s, e.p));
-    EXPECT_EQ(FieldText(e.disk("Martin.usr").profile.name), "Martin");
 }
 
 TEST(NewPlayer, HelpKeyOpensTheControlsTopicAndThePictureIsDrawn) {
@@ -232,7 +229,6 @@ TEST(LoadPlayer, WrongThenRightPasswordLoadsThePlayerAndAFileGoneSinceTheListIsR
     const Player_Profile loaded = e.s.Current_Profile;
     e.on(
         [&](TemplateForm &t, QDialog &) {
-            ASSERT_EQ(t.itemText(LoadPlayerDialog::kPlayers, 2), "Charlie X");
             fs::remove(e.user("Charlie.usr"));
             Choose(t, LoadPlayerDialog::kPlayers, "Charlie X");
             t.setText(LoadPlayerDialog::kPassword, "Charlie");
