@@ -2,8 +2,8 @@
 #pragma once
 
 #include "days/classement_scale.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 
 #include <array>
 #include <cstdint>
@@ -47,6 +47,17 @@ inline Day_Sheet MakeDay(std::string_view season, std::string_view own, std::ini
         }
     }
     return day;
+}
+
+// A men's day of team A in D1, poule A, at home, for a "30" whose first single, won 21-19 21-17
+// against a "20", was stored with `points`.
+inline Day_Sheet MakeTeamDay(std::string_view season, uint32_t number, int32_t points) {
+    Day_Sheet d = MakeDay(season, "30", {{"20", points, true, {21, 21, 0}, {19, 17, 0}}});
+    d.number = number;
+    d.type = 'M';
+    SetFieldText(d.division, "D1");
+    d.team_letter = 'A';
+    return d;
 }
 
 inline void AddDay(SharedState &state, const Day_Sheet &day) {

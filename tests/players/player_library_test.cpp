@@ -151,12 +151,9 @@ TEST(PlayerLibrary, onlyReadablePlayersAreOfferedEntriesMapToRecordsAndAppending
 
     EXPECT_EQ(f.add("Dupont", "Jean"), "Dupont.usr");
     lib.resize(lib.size() - 8);
-    EXPECT_EQ(ReadBytes(f.lib()), [&] {
-        auto with = lib;
-        const auto more = Library({"Dupont.usr"});
-        with.insert(with.end(), more.begin(), more.end());
-        return with;
-    }());
+    const std::vector<uint8_t> added = Library({"Dupont.usr"});
+    lib.insert(lib.end(), added.begin(), added.end());
+    EXPECT_EQ(ReadBytes(f.lib()), lib);
 }
 
 TEST(PlayerLibrary, aMissingLibraryIsEmptyAndNotCreated) {

@@ -24,8 +24,8 @@ namespace zel {
 namespace {
 
 Player_Profile Dupont(int days, int tournaments, const char *password = "") {
-    Player_Profile p =
-        test::MakeProfile("Dupont", "Jean", "Dupont.usr"); // a valid profile: the loader checks it
+    // A valid profile: the loader checks it.
+    Player_Profile p = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
     SetFieldText(p.password, password);
     p.day_count = days;
     p.tournament_count = tournaments;
@@ -127,11 +127,9 @@ class Shell : public ::testing::Test {
 
 TEST_F(Shell, startsWithTheSimpleFaceInAFixedFrameAndShowsTheFullOneWithAPlayer) {
     MainWindow &w = open();
-    EXPECT_EQ(w.windowTitle(), "Zel Manager");
     EXPECT_EQ(bars(), "&Joueur 301 302 40017 - 101 &Aide 40002 201 19000 19001 ");
     EXPECT_EQ(w.toolbarAction(19001)->toolTip(), "Chargement d'un joueur");
     EXPECT_EQ(w.state().User_Dir, start() + "/users/");
-    EXPECT_TRUE(QDir(QString::fromStdString(w.state().User_Dir)).exists());
     EXPECT_TRUE(w.width() == 320 && w.minimumSize() == w.maximumSize());
     EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
     loadPlayer(0, 3);
