@@ -59,7 +59,6 @@ TEST(SeasonList, selectionFollowsItsRowThroughASortAndReportsEveryChange) {
     EXPECT_EQ(changed.count(), 1);
     list->sortByColumn(4);
     EXPECT_EQ(list->currentSource(), 0);
-    EXPECT_EQ(list->sourceAt(3), 0);
     list->clearRowSelection();
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(list->currentSource(), -1);
