@@ -41,16 +41,15 @@ TEST(SeasonList, widensAHeadThatNeedsItAndSortsAsTextWithoutCaseTiesByTheFirstCo
     EXPECT_GT(list->columnWidth(1), list->header()->fontMetrics().horizontalAdvance("Nombre de journées"));
     EXPECT_EQ(list->columnWidth(0), 100);
     EXPECT_EQ(Order(*list), (std::vector<int>{0, 1, 2, 3}));
-    // "-2" < "12" < "7" as text; the two "7" rows follow their first column.
-    list->header()->sectionClicked(4);
-    EXPECT_EQ(Order(*list), (std::vector<int>{3, 1, 2, 0}));
-    // "Club" and "club" are equal: column 0 decides.
-    list->sortByColumn(3);
-    EXPECT_EQ(Order(*list), (std::vector<int>{2, 0, 1, 3}));
-    // "25" < "30" = "30" < "nc"; every click sorts ascending again.
-    list->sortByColumn(2);
-    list->sortByColumn(2);
-    EXPECT_EQ(Order(*list), (std::vector<int>{1, 2, 0, 3}));
+    // Column 4: "-2" < "12" < "7" as text, the two "7" rows follow their first column. Column 3:
+    // "Club" and "club" are equal, column 0 decides. Column 2: "25" < "30" = "30" < "nc", and a
+    // second click sorts ascending again.
+    const std::pair<int, std::vector<int>> clicks[] = {
+        {4, {3, 1, 2, 0}}, {3, {2, 0, 1, 3}}, {2, {1, 2, 0, 3}}, {2, {1, 2, 0, 3}}};
+    for (const auto &[column, order] : clicks) {
+        list->header()->sectionClicked(column);
+        EXPECT_EQ(Order(*list), order) << column;
+    }
 }
 
 TEST(SeasonList, selectionFollowsItsRowThroughASortAndReportsEveryChange) {
@@ -60,7 +59,6 @@ TEST(SeasonList, selectionFollowsItsRowThroughASortAndReportsEveryChange) {
     EXPECT_EQ(changed.count(), 1);
     list->sortByColumn(4);
     EXPECT_EQ(list->currentSource(), 0);
-    EXPECT_EQ(list->sourceAt(3), 0);
     list->clearRowSelection();
     EXPECT_EQ(changed.count(), 2);
     EXPECT_EQ(list->currentSource(), -1);

@@ -9,6 +9,7 @@
 #include <QFrame>
 
 #include <set>
+#include <span>
 
 namespace zel {
 namespace {
@@ -28,6 +29,16 @@ bool Inked(const QImage &image, const QRect &r) {
             if (image.pixel(x, y) != White)
                 return true;
     return false;
+}
+
+struct Pixel {
+    int x, y;
+    QRgb colour;
+};
+
+void ExpectPixels(const QImage &image, std::span<const Pixel> pixels) {
+    for (const Pixel &p : pixels)
+        EXPECT_EQ(image.pixel(p.x, p.y), p.colour) << p.x << ", " << p.y;
 }
 
 // The columns of the dotted grid crossing row 120.
@@ -50,32 +61,22 @@ TEST(GraphsDialog, opensOnGraphOneWithAxesColumnsCurvesAndNineGridLines) {
     SharedState state = NcPlayer();
     state.Grid_Shown = true;
     GraphsDialog d(state);
-    EXPECT_EQ(d.currentGraph(), GraphsDialog::MatchesByClassement); // for the own classement
-    EXPECT_EQ(d.text(kCombo), "30");
+    EXPECT_EQ(d.text(kCombo), "30"); // graph 1, for the own classement
     EXPECT_GE(d.graphSize().width(), Graph_Area_Width);
     EXPECT_GE(d.graphSize().height(), Graph_Area_Height);
     const QImage image = d.renderGraph();
-    // x axis: rows 350..352 from 50 up to 26 * 5 + 180 = 310 excluded; arrowhead from 305.
-    for (int y : {350, 351, 352})
-        EXPECT_EQ(image.pixel(50, y), Black) << y;
-    EXPECT_EQ(image.pixel(309, 352), Black);
-    EXPECT_EQ(image.pixel(310, 351), White);
-    EXPECT_EQ(image.pixel(305, 346), Black);
-    EXPECT_EQ(image.pixel(306, 346), White);
-    EXPECT_EQ(image.pixel(51, 50), Black); // y axis up to 50
-    EXPECT_EQ(image.pixel(51, 49), White);
-    // "NC" at 26 * 5 + 154 = 284, after "30" at 258, and no column after it.
-    EXPECT_EQ(image.pixel(284, 348), Black);
+    // x axis: rows 350..352 from 50 up to 26 * 5 + 180 = 310 excluded; arrowhead from 305; y axis up to 50.
+    // "NC" at 26 * 5 + 154 = 284, after "30" at 258, and no column after it. Curve ends: two matches
+    // and one victory against "NC", one victory against "30".
+    const Pixel pixels[] = {{50, 350, Black},  {50, 351, Black},  {50, 352, Black},   {309, 352, Black},
+                            {310, 351, White}, {305, 346, Black}, {306, 346, White},  {51, 50, Black},
+                            {51, 49, White},   {284, 348, Black}, {310, 348, White},  {284, 50, Black},
+                            {284, 200, Red},   {258, 200, Red},   {54, 200, GridBlue}};
+    ExpectPixels(image, pixels);
     EXPECT_TRUE(Inked(image, QRect(274, 356, 21, 15)));
-    EXPECT_EQ(image.pixel(310, 348), White);
     EXPECT_TRUE(Inked(image, QRect(32, 192, 16, 16))); // value label 1 at scale 150
-    // Curve ends: two matches and one victory against "NC", one victory against "30".
-    EXPECT_EQ(image.pixel(284, 50), Black);
-    EXPECT_EQ(image.pixel(284, 200), Red);
-    EXPECT_EQ(image.pixel(258, 200), Red);
     // Grid: N + 5 = 10 columns, 9 dotted vertical lines from x = 76 to 284.
     EXPECT_EQ(GridColumns(image), (std::set<int>{76, 102, 128, 154, 180, 206, 232, 258, 284}));
-    EXPECT_EQ(image.pixel(54, 200), GridBlue);
 }
 
 TEST(GraphsDialog, gridFollowsTheCheckBoxAndCloseRestoresTheOption) {
@@ -120,29 +121,23 @@ TEST(GraphsDialog, graphTwoDrawsTheZeroLineTwentyLabelRowsAndTheRunningTotal) {
     d.setCurrentIndex(kCombo, d.findItem(kCombo, "30"));
     d.command(kCombo, kSelChange);
     EXPECT_TRUE(d.checked(kGraph2));
-    EXPECT_EQ(d.currentGraph(), GraphsDialog::PointsTotal);
     const QImage shown = d.control(1143)->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QPoint inside = static_cast<QFrame *>(d.control(1143))->contentsRect().topLeft();
     EXPECT_EQ(shown.pixel(inside + QPoint(650, 226)), Black); // the tip
     EXPECT_EQ(shown.pixel(inside + QPoint(650, 352)), White); // no graph 1 axis
 
     const QImage image = d.renderGraph();
-    EXPECT_EQ(image.pixel(649, 227), Black);
-    EXPECT_EQ(image.pixel(650, 225), White);
-    // Step 2: ticks and labels of 2 .. 20 above, -2 .. -20 below, none for 0.
-    for (int i : {1, 10}) {
-        EXPECT_EQ(image.pixel(53, 225 - 17 * i), Black) << i;
-        EXPECT_EQ(image.pixel(53, 226 + 17 * i), Black) << i;
+    // The curve, 43 pixels a day: 225 - 17 * t / 2. Step 2: ticks and labels of 2 .. 20 above
+    // (225 - 17 * k / 2), -2 .. -20 below (226 + 17 * k / 2), none for 0.
+    const Pixel pixels[] = {{649, 227, Black}, {650, 225, White},  {66, 200, Black}, {109, 327, Black},
+                            {152, 267, Black}, {54, 55, GridBlue}, {53, 208, Black}, {53, 243, Black},
+                            {53, 55, Black},   {53, 396, Black}};
+    ExpectPixels(image, pixels);
+    for (int i : {1, 10})
         EXPECT_TRUE(Inked(image, QRect(32, 217 - 17 * i, 16, 16)) &&
                     Inked(image, QRect(32, 217 + 17 * i, 16, 16)))
             << i;
-    }
     EXPECT_FALSE(Inked(image, QRect(32, 220, 16, 4)));
-    // The curve, 43 pixels a day: 225 - 17 * t / 2.
-    EXPECT_EQ(image.pixel(66, 200), Black);
-    EXPECT_EQ(image.pixel(109, 327), Black);
-    EXPECT_EQ(image.pixel(152, 267), Black);
-    EXPECT_EQ(image.pixel(54, 55), GridBlue);
 }
 
 TEST(GraphsDialog, graphThreeEndingAtTwentyHasStepTwoAndScaleSeventeen) {
@@ -152,15 +147,14 @@ TEST(GraphsDialog, graphThreeEndingAtTwentyHasStepTwoAndScaleSeventeen) {
     GraphsDialog d(state);
     d.click(kGraph3);
     const QImage image = d.renderGraph();
-    EXPECT_EQ(image.pixel(600, 387), Black);
-    EXPECT_EQ(image.pixel(51, 35), Black);
-    EXPECT_EQ(image.pixel(51, 34), White);
+    // Day 1 at 66: 4 won; day 5 at 66 + 4 * 43: 20 won.
+    const Pixel pixels[] = {
+        {600, 387, Black}, {51, 35, Black}, {51, 34, White}, {66, 317, Black}, {238, 45, Black}};
+    ExpectPixels(image, pixels);
     // Labels 0, 2, ..., 20 every 34 pixels, none for 1.
     for (int v = 0; v <= 20; v += 2)
         EXPECT_TRUE(Inked(image, QRect(32, 377 - 17 * v, 16, 16))) << v;
     EXPECT_FALSE(Inked(image, QRect(32, 377 - 17, 16, 4)));
-    EXPECT_EQ(image.pixel(66, 385 - 4 * 17), Black); // day 1: 4 won
-    EXPECT_EQ(image.pixel(66 + 43 * 4, 45), Black);  // day 5: 20 won
 }
 
 TEST(GraphsDialog, plusAndMinusStayInsideTheTableAndRedraw) {
