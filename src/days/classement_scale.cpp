@@ -1,8 +1,8 @@
 // The classement scale, the player's own list and the match points rule.
 #include "days/classement_scale.h"
 
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 

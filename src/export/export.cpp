@@ -3,14 +3,14 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/reporter.h"
 #include "shell/shared_state.h"
 #include "stats/details.h"
 #include "stats/graph_series.h"
 #include "stats/history.h"
 #include "stats/statistics.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <charconv>

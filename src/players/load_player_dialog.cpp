@@ -2,12 +2,12 @@
 #include "players/load_player_dialog.h"
 
 #include "days/classement_scale.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "resources/templates/userloadbox_template.h"
 #include "shell/shared_state.h"
 #include "storage/player_file.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 namespace zel {
 namespace {

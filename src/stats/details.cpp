@@ -2,9 +2,9 @@
 #include "stats/details.h"
 
 #include "days/day_store.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "stats/statistics.h"
+#include "text/fixed_text.h"
 
 #include <vector>
 

@@ -3,10 +3,10 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "stats/history.h"
 #include "stats/statistics.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -2,12 +2,12 @@
 #include "stats/graphs_dialog.h"
 
 #include "days/classement_scale.h"
-#include "text/cp1252.h"
 #include "resources/templates/graphs_template.h"
 #include "shell/shared_state.h"
 #include "stats/graph_painter.h"
 #include "stats/graph_series.h"
 #include "stats/statistics.h"
+#include "text/cp1252.h"
 
 #include <QPainter>
 

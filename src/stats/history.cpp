@@ -3,10 +3,10 @@
 
 #include "days/classement_scale.h"
 #include "days/day_store.h"
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
 #include "stats/details.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <algorithm>

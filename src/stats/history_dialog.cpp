@@ -1,8 +1,6 @@
 // HISTOBOX.
 #include "stats/history_dialog.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/season_list.h"
 #include "platform/tabbed_pages.h"
 #include "resources/templates/histo_adversaires_template.h"
@@ -10,6 +8,8 @@
 #include "resources/templates/histobox_template.h"
 #include "shell/shared_state.h"
 #include "stats/graph_painter.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 
 #include <QPainter>
 #include <QTabBar>

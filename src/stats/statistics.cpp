@@ -2,8 +2,8 @@
 #include "stats/statistics.h"
 
 #include "days/day_store.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_groups.h"
 
 #include <algorithm>

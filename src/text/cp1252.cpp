@@ -8,10 +8,10 @@ namespace zel {
 namespace {
 
 // Code points of bytes 0x80..0x9F; every other byte is its own code point.
-constexpr std::array<char32_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kHigh = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                            0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                            0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                            0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t CodePointOf(unsigned char byte) {
     return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : char32_t(byte);
@@ -55,11 +55,11 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     std::size_t i = 0;
     while (i < utf8.size()) {
         const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int extra = lead < 0x80            ? 0
-                          : (lead >> 5) == 0x06  ? 1
-                          : (lead >> 4) == 0x0E  ? 2
-                          : (lead >> 3) == 0x1E  ? 3
-                                                 : -1;
+        const int extra = lead < 0x80           ? 0
+                          : (lead >> 5) == 0x06 ? 1
+                          : (lead >> 4) == 0x0E ? 2
+                          : (lead >> 3) == 0x1E ? 3
+                                                : -1;
         if (extra < 0 || utf8.size() - i <= std::size_t(extra)) {
             out += '?';
             ++i;

@@ -2,8 +2,8 @@
 #include "tournaments/tournament_groups.h"
 
 #include "days/classement_scale.h"
-#include "text/fixed_text.h"
 #include "shell/shared_state.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,12 +1,12 @@
 // VIEW_TOURNOI: one row per season with tournaments.
 #include "tournaments/tournament_list_dialog.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/platform.h"
 #include "platform/season_list.h"
 #include "resources/templates/view_tournoi_template.h"
 #include "shell/shared_state.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_modify_dialog.h"
 #include "tournaments/tournament_viewer_dialog.h"
 

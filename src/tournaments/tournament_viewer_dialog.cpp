@@ -1,12 +1,12 @@
 // ONGLETTOURNOI: the tournaments of one season, one read-only tab each.
 #include "tournaments/tournament_viewer_dialog.h"
 
-#include "text/cp1252.h"
-#include "text/fixed_text.h"
 #include "platform/tabbed_pages.h"
 #include "resources/templates/onglet_tournoi_template.h"
 #include "resources/templates/tournoibox_template.h"
 #include "shell/shared_state.h"
+#include "text/cp1252.h"
+#include "text/fixed_text.h"
 #include "tournaments/tournament_page.h"
 
 namespace zel {
