@@ -41,7 +41,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     const std::size_t records = written.size() / kLibraryRecordBytes;
 
     SharedState s = test::StateWith({}, dir);
-    test::RecordingReporter r;
+    // Every message has a text. (Checked one by one: the names they quote come from the input.)
+    struct : Reporter {
+        void message(const std::string &text, const std::string &, Icon) override {
+            FUZZ_CHECK(!text.empty());
+        }
+        void beep() override {}
+    } r;
     const std::vector<LibraryEntry> entries = ReadPlayerLibrary(s, r);
     FUZZ_CHECK(s.Library_Image.size() == records && entries.size() <= records);
     for (std::size_t i = 0; i < entries.size(); ++i) {
@@ -51,8 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         // Saving and deleting go by the profile's file name: it must be the file read.
         FUZZ_CHECK(FieldText(s.Library_Image[e.record].file_name) == e.file_name);
     }
-    // Every message has a text.
-    FUZZ_CHECK(!r.told.starts_with('|') && r.told.find(";|") == std::string::npos);
     // Nothing is created or changed by reading.
     FUZZ_CHECK(test::ReadBytes(library) == written);
     return 0;
