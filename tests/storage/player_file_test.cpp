@@ -132,7 +132,7 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
 }
 
 // Refused loads are rows of the fault sweep.
-TEST(PlayerFile, aLoadReplacesStoresHoldingAClosedPlayersRecordsWithTheFiles) {
+TEST(PlayerFile, aLoadReplacesStoresHoldingAClosedPlayersRecordsAndNeedsBothCountsToAgree) {
     test::TempDir dir;
     test::RecordingReporter r;
     const PlayerData p = MakeDeterministicPlayer();
@@ -141,6 +141,11 @@ TEST(PlayerFile, aLoadReplacesStoresHoldingAClosedPlayersRecordsWithTheFiles) {
     ASSERT_TRUE(LoadPlayerData(s, "Dupont.usr", r));
     EXPECT_TRUE(SameBytes(InMemory(s), p));
     EXPECT_EQ(r.told, "");
+    for (int32_t Player_Profile::*count : {&Player_Profile::day_count, &Player_Profile::tournament_count}) {
+        SharedState other = StateWith(p, dir.path());
+        other.Current_Profile.*count += 1;
+        EXPECT_FALSE(LoadPlayerData(other, "Dupont.usr", r));
+    }
 }
 
 TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
