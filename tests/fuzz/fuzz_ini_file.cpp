@@ -7,25 +7,19 @@
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
 
 // The keys the program reads, in other cases too, and one it never uses.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kKeys = {{{"Zel", "UserDrive"},
-                                                                                 {"Zel", "UserPath"},
-                                                                                 {"Options", "AutoLoad"},
-                                                                                 {"Options", "AFileName"},
-                                                                                 {"Options", "APassword"},
-                                                                                 {"OPTIONS", "autogrid"},
-                                                                                 {"zel", "userpath"},
-                                                                                 {"Autre", "Clé"}}};
+const std::pair<std::string_view, std::string_view> kKeys[] = {
+    {"Zel", "UserDrive"},     {"Zel", "UserPath"},     {"Options", "AutoLoad"}, {"Options", "AFileName"},
+    {"Options", "APassword"}, {"OPTIONS", "autogrid"}, {"zel", "userpath"},     {"Autre", "Clé"}};
 
-std::array<std::optional<std::string>, kKeys.size()> ValuesOf(const zel::IniFile &f) {
-    std::array<std::optional<std::string>, kKeys.size()> out;
-    for (std::size_t i = 0; i < kKeys.size(); ++i)
-        out[i] = f.value(kKeys[i].first, kKeys[i].second);
+std::vector<std::optional<std::string>> ValuesOf(const zel::IniFile &f) {
+    std::vector<std::optional<std::string>> out;
+    for (const auto &[section, key] : kKeys)
+        out.push_back(f.value(section, key));
     return out;
 }
 
@@ -41,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     for (const auto &v : values)
         FUZZ_CHECK(!v || v->size() <= kProfileValueMax);
 
-    const std::string path = fuzz::FreshScratchDir() + "Zel.ini";
+    const std::string path = FreshScratchDir() + "Zel.ini";
     test::WriteBytes(path, {data + 1, data + size});
     FUZZ_CHECK(IniFile::Load(path).text() == ini.text());
     FUZZ_CHECK(ValuesOf(IniFile(ini.text())) == values);

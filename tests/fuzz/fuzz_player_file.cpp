@@ -6,17 +6,9 @@
 #include "fuzz_support.h"
 #include "storage/player_file.h"
 
-#include <cstring>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using namespace zel;
-    static const PlayerData sentinel = [] {
-        PlayerData p{};
-        std::memset(&p.profile, 0x5A, sizeof p.profile);
-        p.days.resize(1);
-        std::memset(p.days.data(), 0xA5, sizeof(Day_Sheet));
-        return p;
-    }();
+    static const PlayerData sentinel = test::MakeDeterministicPlayer();
 
     PlayerData decoded = sentinel;
     const PlayerFileStatus status = DecodePlayer({data, size}, decoded);
@@ -38,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     }
 
     // The same bytes through the file reader.
-    const std::string path = fuzz::FreshScratchDir() + "Joueur.usr";
+    const std::string path = FreshScratchDir() + "Joueur.usr";
     test::WriteBytes(path, {data, data + size});
     PlayerData loaded = sentinel;
     test::RecordingReporter r;

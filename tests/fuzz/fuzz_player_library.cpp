@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     using Bytes = std::vector<uint8_t>;
     if (size < 1)
         return 0;
-    const std::string dir = fuzz::FreshScratchDir();
+    const std::string dir = FreshScratchDir();
     std::size_t at = 1;
     for (int i = 0; i < std::min(data[0] & 7, 4); ++i) {
         std::size_t length = 0;

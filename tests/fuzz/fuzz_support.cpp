@@ -1,4 +1,4 @@
-// The scratch directory of the fuzz targets, and the corpus replay of builds without libFuzzer:
+// The corpus replay of builds without libFuzzer:
 //
 //   fuzz_player_file tests/data/fuzz/player_file [more directories]
 //
@@ -8,21 +8,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <memory>
 
 namespace fs = std::filesystem;
-
-namespace zel::fuzz {
-
-const std::string &FreshScratchDir() {
-    static const test::TempDir dir(true);
-    std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(dir.path(), ec))
-        fs::remove_all(entry.path(), ec);
-    return dir.path();
-}
-
-} // namespace zel::fuzz
 
 #ifndef ZEL_FUZZ_ENGINE
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size);
@@ -37,9 +24,8 @@ int main(int argc, char **argv) {
     for (const auto &file : files) {
         const std::vector<uint8_t> bytes = zel::test::ReadBytes(file);
         // A copy of exactly the file's size, so a read past the end is caught.
-        const std::unique_ptr<uint8_t[]> copy(new uint8_t[bytes.size()]);
-        std::copy(bytes.begin(), bytes.end(), copy.get());
-        LLVMFuzzerTestOneInput(copy.get(), bytes.size());
+        const std::vector<uint8_t> copy(bytes.begin(), bytes.end());
+        LLVMFuzzerTestOneInput(copy.data(), copy.size());
     }
     std::printf("%zu inputs replayed\n", files.size());
     return files.empty() ? 1 : 0;

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 // A broken invariant is a finding: say which and stop, so libFuzzer keeps the input.
 #define FUZZ_CHECK(cond)                                                                                     \
@@ -16,10 +17,12 @@
         }                                                                                                    \
     } while (0)
 
-namespace zel::fuzz {
-
 // An empty directory of this process (on tmpfs when there is one), with a trailing "/"; emptied on
 // every call.
-const std::string &FreshScratchDir();
-
-} // namespace zel::fuzz
+inline const std::string &FreshScratchDir() {
+    static const zel::test::TempDir dir(true);
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(dir.path(), ec))
+        std::filesystem::remove_all(entry.path(), ec);
+    return dir.path();
+}
