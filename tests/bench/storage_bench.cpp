@@ -71,14 +71,11 @@ void RegisterCodecs() {
 void ListLibrary(benchmark::State &state) {
     const test::TempDir dir(true);
     SharedState s;
-    s.User_Dir = dir.path();
     test::RecordingReporter r;
     for (int i = 0; i < 128; ++i) {
-        const PlayerData p = test::MakeRealisticPlayer(44, 24, 100 + i);
-        s.Current_Profile = p.profile;
-        SetFieldText(s.Current_Profile.name, "Joueur" + std::to_string(i));
-        s.Mem_Days = p.days;
-        s.Mem_Tournois = p.tournaments;
+        PlayerData p = test::MakeRealisticPlayer(44, 24, 100 + i);
+        SetFieldText(p.profile.name, "Joueur" + std::to_string(i));
+        s = test::StateWith(p, dir.path());
         if (!RegisterNewPlayer(s, r))
             std::abort();
     }
