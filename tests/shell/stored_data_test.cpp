@@ -70,8 +70,7 @@ TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedU
     f.throughList(RunModifyTournament, [](QDialog &d) {
         auto &t = dynamic_cast<TournamentModifyDialog &>(d);
         t.tick(1);
-        EXPECT_TRUE(t.tabs().selectTab(1));
-        EXPECT_TRUE(t.tabs().selectTab(0));
+        EXPECT_TRUE(t.tabs().selectTab(1) && t.tabs().selectTab(0));
         t.click(1037);
     });
 
@@ -133,7 +132,7 @@ TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
     }
 }
 
-TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButton) {
+TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButtonAndArrowThenEnterLoadsTheOnlyPlayer) {
     StoredPlayer f;
     const QByteArray before = f.fileBytes();
     // Nothing may happen: no day stored, no season changed by a button taken for the default.
@@ -159,10 +158,8 @@ TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButton) {
         },
         FakePlatform::StaysOpen);
     EXPECT_EQ(f.fileBytes(), before);
-}
 
-TEST(Keyboard, theOnlyPlayerIsChosenWithAnArrowAndLoadedWithEnter) {
-    StoredPlayer f;
+    // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
     std::string record(kLibraryRecordBytes, '\0');
     record.replace(0, 10, "Dupont.usr");
     std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary) << record;
