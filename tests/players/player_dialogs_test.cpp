@@ -179,15 +179,28 @@ TEST(NewPlayer, RefusalsThenCancelLeaveTheLoadedPlayerWhole) {
     EXPECT_TRUE(!Exists(e.user("Durand.usr")) && Same(e.s.Current_Profile, loaded));
 }
 
-struct Library3 : Env {
-    Library3() {
-        for (const char *name : {"Alpha", "Bravo", "Charlie"})
-            EXPECT_EQ(CreatePlayer(*this, {.name = name, .first = "X", .password = name}), 300);
-    }
-};
+int DeleteLoaded(Env &e, int button) {
+    return e.run(RunDeletePlayer, [&](TemplateForm &t, QDialog &) {
+        EXPECT_EQ(t.text(DeletePlayerDialog::kQuestion), "Voulez-vous supprimer le joueur?");
+        EXPECT_EQ(t.text(DeletePlayerDialog::kPlayer),
+                  QString::fromStdString(std::string(FieldText(e.s.Current_Profile.name))) + " X");
+        t.click(button);
+    });
+}
 
-TEST(LoadPlayer, WrongRightOrNoPasswordAndAFileGoneSinceTheListIsRefused) {
-    Library3 e;
+TEST(LoadAndDelete, PasswordsAFileGoneSinceTheListIsRefusedAndTheFirstOfThreeGoesToTheTrash) {
+    Env e;
+    for (const char *name : {"Alpha", "Bravo", "Charlie"})
+        ASSERT_EQ(CreatePlayer(e, {.name = name, .first = "X", .password = name}), 300);
+    const std::vector<uint8_t> library = ReadBytes(e.user("User.bib"));
+    EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kNo), 0);
+    EXPECT_EQ(e.s.Player_State, 2);
+    // A player with no record keeps the library whole; a file that won't go is said.
+    SetFieldText(e.s.Current_Profile.file_name, "Fantome.usr");
+    EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kYes), 1);
+    EXPECT_EQ(ReadBytes(e.user("User.bib")), library);
+    EXPECT_EQ(e.p.beeps, 1);
+
     e.s.Player_State = 0;
     const int loaded_first = e.run(RunLoadPlayer, [](TemplateForm &t, QDialog &) {
         Choose(t, LoadPlayerDialog::kPlayers, "Bravo X");
@@ -215,7 +228,8 @@ TEST(LoadPlayer, WrongRightOrNoPasswordAndAFileGoneSinceTheListIsRefused) {
         },
         FakePlatform::StaysOpen);
     EXPECT_EQ(e.p.messages,
-              (Messages{{e.user("Charlie.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
+              (Messages{{"Impossible d'effacer le fichier user", " Debug", Icon::Exclamation},
+                        {e.user("Charlie.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
     EXPECT_TRUE(Same(e.s.Current_Profile, loaded) && e.s.Player_State == 1);
 
     // No password means an empty field.
@@ -223,34 +237,11 @@ TEST(LoadPlayer, WrongRightOrNoPasswordAndAFileGoneSinceTheListIsRefused) {
     LoadPlayer(e, "Libre Jean", "x", FakePlatform::StaysOpen);
     EXPECT_EQ(LoadPlayer(e, "Libre Jean", ""), 302);
     EXPECT_EQ(e.s.Player_State, 2);
-}
-
-int DeleteLoaded(Env &e, int button) {
-    return e.run(RunDeletePlayer, [&](TemplateForm &t, QDialog &) {
-        EXPECT_EQ(t.text(DeletePlayerDialog::kQuestion), "Voulez-vous supprimer le joueur?");
-        EXPECT_EQ(t.text(DeletePlayerDialog::kPlayer),
-                  QString::fromStdString(std::string(FieldText(e.s.Current_Profile.name))) + " X");
-        t.click(button);
-    });
-}
-
-TEST(DeletePlayer, NoThenUnlistedThenFirstOfThreeGoesToTheTrash) {
-    Library3 e;
-    const std::vector<uint8_t> library = ReadBytes(e.user("User.bib"));
-    EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kNo), 0);
-    EXPECT_EQ(e.s.Player_State, 2);
-    // A player with no record keeps the library whole; a file that won't go is said.
-    SetFieldText(e.s.Current_Profile.file_name, "Fantome.usr");
-    EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kYes), 1);
-    EXPECT_EQ(ReadBytes(e.user("User.bib")), library);
-    EXPECT_EQ(e.p.beeps, 1);
-    EXPECT_EQ(e.p.messages,
-              (Messages{{"Impossible d'effacer le fichier user", " Debug", Icon::Exclamation}}));
 
     ASSERT_EQ(LoadPlayer(e, "Alpha X", "Alpha"), 302);
     EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kYes), 1);
     EXPECT_EQ(e.s.Player_State, 0);
-    EXPECT_EQ(e.library(), (Names{"Bravo.usr", "Charlie.usr"}));
+    EXPECT_EQ(e.library(), (Names{"Bravo.usr", "Charlie.usr", "Libre.usr"}));
     EXPECT_TRUE(!Exists(e.user("Alpha.usr")) && e.trashed("Alpha.usr"));
 }
 

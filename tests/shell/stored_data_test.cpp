@@ -41,17 +41,16 @@ struct StoredPlayer : test::SavedPlayer {
         fourth.points = PointsForMatch(7, "30", "30", MatchResult(fourth));
         for (const char *name : {"Open", "Coupe"}) {
             Tournament_Sheet t{};
-            SetFieldText(t.name, name);
             t.day = 15;
             t.month = 10;
             t.year = 20011;
+            SetFieldText(t.name, name);
             t.columns[5].victories = 1;
             SetFieldText(t.season, TournamentSeason(t.year, t.month));
             SetFieldText(t.classement, "30");
+            t.points = StoredTournamentPoints(EstimateTournament(state, "30", t));
             state.Mem_Tournois.push_back(t);
         }
-        for (Tournament_Sheet &t : state.Mem_Tournois)
-            t.points = StoredTournamentPoints(EstimateTournament(state, "30", t));
         p.tournament_count = 2;
         saveAsLoaded();
     }
@@ -160,9 +159,8 @@ TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButtonAndArrowThenEnterLoa
     EXPECT_EQ(f.fileBytes(), before);
 
     // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
-    std::string record(kLibraryRecordBytes, '\0');
-    record.replace(0, 10, "Dupont.usr");
-    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary) << record;
+    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary)
+        << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
     f.state.Player_State = 0;
     f.platform.onDialog([](QDialog &d) {
         auto &form = FakePlatform::form(d);
