@@ -136,7 +136,7 @@ TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
     }
 }
 
-TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndNothingIsWritten) {
+TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndRefusalsThenCancelLeaveTheLoadedPlayerWhole) {
     Env e;
     e.run(
         RunNewPlayer,
@@ -150,12 +150,8 @@ TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndNothingIsWritten) {
                                                               {ProfileDialog::kOwnList, 12, -8, kMarkRed}}));
         },
         FakePlatform::StaysOpen);
-    EXPECT_TRUE(e.p.messages.empty());
-    EXPECT_TRUE(fs::is_empty(e.s.User_Dir));
-}
+    EXPECT_TRUE(e.p.messages.empty() && fs::is_empty(e.s.User_Dir));
 
-TEST(NewPlayer, RefusalsThenCancelLeaveTheLoadedPlayerWhole) {
-    Env e;
     ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .password = "Secret"}), 300);
     const Player_Profile loaded = e.s.Current_Profile;
     // A confirmation that differs only by the case of one letter; then a library that can be
@@ -339,9 +335,11 @@ int Modify(Env &e, const char *lowest, const char *own) {
     });
 }
 
-TEST(ModifyProfile, OpensFilledAndARefusedValidationThenAnnulerChangesNothing) {
+// Opens filled, a refused validation then "Annuler" change nothing; NC victories stay NC across a
+// change of scale, and a new own classement recomputes the season's points.
+TEST(ModifyProfile, OpensFilledAnnulerChangesNothingNcStaysNcAndANewOwnClassementRecomputesPoints) {
     Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .lowest = "40", .password = "pw"}), 300);
+    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .password = "pw"}), 300);
     const Player_Profile loaded = e.s.Current_Profile;
     const int result = e.run(RunModifyProfile, [](TemplateForm &t, QDialog &d) {
         EXPECT_EQ(d.windowTitle(), "Modification du profil du joueur");
@@ -354,11 +352,7 @@ TEST(ModifyProfile, OpensFilledAndARefusedValidationThenAnnulerChangesNothing) {
     });
     EXPECT_EQ(result, 301);
     EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
-}
 
-TEST(ModifyProfile, NcVictoriesStayNcAcrossAScaleChangeAndANewOwnClassementRecomputesTheSeasonsPoints) {
-    Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul"}), 300);
     Tournament_Sheet t{};
     t.columns[TournamentColumnOf(11, "NC")].victories = 2;
     t.columns[TournamentColumnOf(11, "4T")].defeats = 1;

@@ -24,7 +24,7 @@ uint32_t &Count(Tournament_Sheet &t, int n, std::string_view label, bool victori
     return victories ? col.victories : col.defeats;
 }
 
-TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturate) {
+TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturateInTheCountedTournamentsOnly) {
     Tournament_Sheet t{};
     Count(t, 19, "100") = 3;
     Count(t, 19, "65", false) = 2;
@@ -40,9 +40,8 @@ TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturate) {
     Count(t, 11, "NC") = max - 1;
     RemapTournamentColumns(t, 11, 2);
     EXPECT_EQ(Count(t, 2, "NC"), max);
-}
 
-TEST(ProfileRules, StoreRemapTouchesOnlyTheCountedTournaments) {
+    // Only the counted tournaments of the store are remapped.
     SharedState s;
     s.Mem_Tournois.assign(3, Tournament_Sheet{});
     for (auto &t : s.Mem_Tournois)

@@ -192,16 +192,6 @@ TEST_F(Shell, acceleratorsNeedALoadedPlayerForItsRecordsEvenAfterClosingOne) {
     EXPECT_EQ(press(), without);
 }
 
-TEST_F(Shell, helpOpensZelHlpOrSaysItCannot) {
-    open();
-    window->dispatch(40002);
-    ASSERT_EQ(platform.helps.size(), 1u);
-    EXPECT_EQ(platform.helps[0].path, path("zel.hlp"));
-    platform.helpAvailable = false;
-    window->dispatch(40002);
-    EXPECT_EQ(platform.messages, (Messages{{"Impossible d'activer l'aide", "Zel Manager", Icon::Stop}}));
-}
-
 // The desktop itself: a help window showing the file, and the browser the desktop chooses.
 TEST(DesktopServices, helpShowsTheFileInItsOwnWindowAndTheSiteGoesToTheBrowser) {
     QTemporaryDir dir;
@@ -223,9 +213,10 @@ TEST(DesktopServices, helpShowsTheFileInItsOwnWindowAndTheSiteGoesToTheBrowser) 
     EXPECT_EQ(browser.source(), QUrl("https://zel.example/accueil"));
 }
 
-// The home page the build configured (ZEL_HOMEPAGE), by default the README page
-// beside the program, which the build makes too: it exists, and is shown whole.
-TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndClosesOnOk) {
+// Help opens zel.hlp or says it cannot. The about box shows the home page the build configured
+// (ZEL_HOMEPAGE), by default the README page beside the program, which the build makes too: it
+// exists, and is shown whole.
+TEST_F(Shell, helpOpensZelHlpOrSaysItCannotAndTheAboutBoxShowsTheHomePageOpensItOnSiteWebAndOnEscape) {
     const std::string home = HomePage(QFileInfo(ZEL_PROGRAM).absolutePath().toStdString());
     if (ZEL_CONFIGURED_HOMEPAGE_DEFAULT)
         EXPECT_TRUE(QFileInfo(QUrl(QString::fromStdString(home)).toLocalFile()).isFile()) << home;
@@ -236,6 +227,12 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndCl
     const QString contact = QStringLiteral(ZEL_CONFIGURED_CONTACT);
     EXPECT_EQ(label->text(), QString::fromStdString(home) + (contact.isEmpty() ? "" : "\n" + contact));
     open();
+    window->dispatch(40002);
+    ASSERT_EQ(platform.helps.size(), 1u);
+    EXPECT_EQ(platform.helps[0].path, path("zel.hlp"));
+    platform.helpAvailable = false;
+    window->dispatch(40002);
+    EXPECT_EQ(platform.messages, (Messages{{"Impossible d'activer l'aide", "Zel Manager", Icon::Stop}}));
     platform.onDialog([&](QDialog &d) {
         auto &f = FakePlatform::form(d);
         f.click(2);
@@ -249,7 +246,7 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndCl
 }
 
 // Settings read at start-up.
-TEST_F(Shell, automaticLoadingFollowsTheSettingsExactly) {
+TEST_F(Shell, automaticLoadingFollowsTheSettingsExactlyAndAsksThePasswordUntilRightOrCancelled) {
     addPlayer(0, 3);
     const Messages refused = {{"Autochargement impossible, vérifier les paramêtres dans Option\\Utilisateur.",
                                "Zel Manager", Icon::Exclamation}};
@@ -277,9 +274,8 @@ TEST_F(Shell, automaticLoadingFollowsTheSettingsExactly) {
             EXPECT_EQ(grey(), "502 2102 40008 40010 19003 "); // step L
         }
     }
-}
 
-TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
+    // The password, when asked, is asked until right or cancelled.
     addPlayer(1, 0, "secret");
     writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=TRUE\n");
     const auto answer = [](std::vector<QString> passwords) {

@@ -56,7 +56,7 @@ struct StoredPlayer : test::SavedPlayer {
     }
 };
 
-TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedUnedited) {
+TEST(StoredValues, shownWholeKeptByUneditedValidationsAndByEnterInAFieldAndTheKeyboardLoadsThePlayer) {
     StoredPlayer f;
     const QByteArray before = f.fileBytes();
     f.platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(ProfileDialog::kValidate); });
@@ -73,10 +73,50 @@ TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedU
         t.click(1037);
     });
 
-    EXPECT_EQ(f.fileBytes(), before);
     // A new day takes the club, whole, as its team.
     DayEntryDialog entry(f.state, f.platform);
     EXPECT_EQ(entry.textCp1252(kTeamEdit), kLongClub);
+
+    // Enter in a field does nothing without a default button: no day stored, no season changed by a
+    // button taken for the default. The file stays as it was through all of it.
+    const auto press_enter = [](TemplateForm &form, int field) {
+        const QString season = form.text(kSeasonStatic);
+        form.setFocusTo(field);
+        QTest::keyClick(form.control(field), Qt::Key_Return);
+        EXPECT_EQ(form.text(kSeasonStatic), season);
+    };
+    f.platform.onDialog(
+        [&](QDialog &d) {
+            test::FillOneSingleDay(FakePlatform::form(d));
+            press_enter(FakePlatform::form(d), 1049);
+        },
+        FakePlatform::StaysOpen);
+    RunAddDay(f.context);
+    f.throughList(
+        RunModifyDay,
+        [&](QDialog &d) {
+            auto &m = dynamic_cast<ModifyDaysDialog &>(d);
+            m.page()->setText(kClubEdit, "Autre club");
+            press_enter(*m.page(), kClubEdit);
+        },
+        FakePlatform::StaysOpen);
+    EXPECT_EQ(f.fileBytes(), before);
+
+    // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
+    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary)
+        << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
+    f.state.Player_State = 0;
+    f.platform.onDialog([](QDialog &d) {
+        auto &form = FakePlatform::form(d);
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QWidget *list = form.control(LoadPlayerDialog::kPlayers);
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(form.text(LoadPlayerDialog::kName), "Dupont");
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunLoadPlayer(f.context), LoadPlayerDialog::kValidate);
 }
 
 TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
@@ -129,50 +169,6 @@ TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
         // Nothing the user was told failed can reach the file with the next save.
         EXPECT_EQ(f.memoryBytes(), f.fileBytes()) << c.what;
     }
-}
-
-TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButtonAndArrowThenEnterLoadsTheOnlyPlayer) {
-    StoredPlayer f;
-    const QByteArray before = f.fileBytes();
-    // Nothing may happen: no day stored, no season changed by a button taken for the default.
-    const auto press_enter = [](TemplateForm &form, int field) {
-        const QString season = form.text(kSeasonStatic);
-        form.setFocusTo(field);
-        QTest::keyClick(form.control(field), Qt::Key_Return);
-        EXPECT_EQ(form.text(kSeasonStatic), season);
-    };
-    f.platform.onDialog(
-        [&](QDialog &d) {
-            test::FillOneSingleDay(FakePlatform::form(d));
-            press_enter(FakePlatform::form(d), 1049);
-        },
-        FakePlatform::StaysOpen);
-    RunAddDay(f.context);
-    f.throughList(
-        RunModifyDay,
-        [&](QDialog &d) {
-            auto &m = dynamic_cast<ModifyDaysDialog &>(d);
-            m.page()->setText(kClubEdit, "Autre club");
-            press_enter(*m.page(), kClubEdit);
-        },
-        FakePlatform::StaysOpen);
-    EXPECT_EQ(f.fileBytes(), before);
-
-    // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
-    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary)
-        << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
-    f.state.Player_State = 0;
-    f.platform.onDialog([](QDialog &d) {
-        auto &form = FakePlatform::form(d);
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        QWidget *list = form.control(LoadPlayerDialog::kPlayers);
-        list->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(form.text(LoadPlayerDialog::kName), "Dupont");
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    EXPECT_EQ(RunLoadPlayer(f.context), LoadPlayerDialog::kValidate);
 }
 
 } // namespace
