@@ -12,8 +12,6 @@
 #include "support/fake_platform.h"
 #include "tournaments/tournament_groups.h"
 
-#include <QApplication>
-
 #include <filesystem>
 
 namespace zel {

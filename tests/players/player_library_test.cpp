@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 
 namespace zel {
@@ -62,12 +64,9 @@ TEST(PlayerLibrary, aPlayersFilesAreTheOwnersAloneWhateverTheUmask) {
     Fixture f;
     ASSERT_EQ(f.add("Dupont", "Jean"), "Dupont.usr");
     const auto mode = [](const std::string &path) {
-        struct stat st {};
-        ::stat(path.c_str(), &st);
-        return st.st_mode & 0777;
+        return unsigned(std::filesystem::status(path).permissions());
     };
-    EXPECT_EQ(mode(f.path("Dupont.usr")), 0600u);
-    EXPECT_EQ(mode(f.lib()), 0600u);
+    EXPECT_EQ(std::pair(mode(f.path("Dupont.usr")), mode(f.lib())), std::pair(0600u, 0600u));
     // A save keeps a mode stricter still.
     ::chmod(f.path("Dupont.usr").c_str(), 0400);
     ASSERT_TRUE(SaveCurrentPlayer(f.s, f.r));
