@@ -12,10 +12,6 @@
 #include "support/fake_platform.h"
 #include "tournaments/tournament_groups.h"
 
-#include <QApplication>
-#include <QImage>
-#include <QKeyEvent>
-
 #include <filesystem>
 
 namespace zel {
@@ -57,9 +53,12 @@ struct Env {
             names.emplace_back(FieldText(reinterpret_cast<const char *>(&bytes[at]), kLibraryRecordBytes));
         return names;
     }
-    // The next dialog opened is driven by `drive`, given its form and itself.
-    template <class Drive> void on(Drive drive, FakePlatform::Ending ending = FakePlatform::Closes) {
+    // `command`'s dialog driven by `drive`, given its form and itself; gives what the command returned.
+    template <class Drive>
+    int run(int (*command)(CommandContext &), Drive drive,
+            FakePlatform::Ending ending = FakePlatform::Closes) {
         p.onDialog([drive](QDialog &d) { drive(FakePlatform::form(d), d); }, ending);
+        return command(ctx);
     }
     PlayerData disk(const std::string &name) {
         PlayerData d;
@@ -96,23 +95,22 @@ void Fill(TemplateForm &t, const Typed &in) {
 }
 
 int CreatePlayer(Env &e, const Typed &in) {
-    e.on([&](TemplateForm &t, QDialog &) {
+    return e.run(RunNewPlayer, [&](TemplateForm &t, QDialog &) {
         Fill(t, in);
         t.click(ProfileDialog::kValidate);
     });
-    return RunNewPlayer(e.ctx);
 }
 
-int LoadPlayer(Env &e, int line, const char *password, FakePlatform::Ending ending = FakePlatform::Closes) {
-    e.on(
+int LoadPlayer(Env &e, const char *player, const char *password,
+               FakePlatform::Ending ending = FakePlatform::Closes) {
+    return e.run(
+        RunLoadPlayer,
         [&](TemplateForm &t, QDialog &) {
-            t.setCurrentIndex(LoadPlayerDialog::kPlayers, line);
-            t.command(LoadPlayerDialog::kPlayers, kSelChange);
+            Choose(t, LoadPlayerDialog::kPlayers, player);
             t.setText(LoadPlayerDialog::kPassword, QString::fromUtf8(password));
             t.click(LoadPlayerDialog::kValidate);
         },
         ending);
-    return RunLoadPlayer(e.ctx);
 }
 
 TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
@@ -123,7 +121,7 @@ TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
     };
     for (const Case c : {Case{"100", 19, "NC"}, Case{"15", 2, ""}, Case{"60", 11, "25"}}) {
         Env e;
-        e.on([&](TemplateForm &t, QDialog &) {
+        const int result = e.run(RunNewPlayer, [&](TemplateForm &t, QDialog &) {
             Fill(t, {.lowest = c.lowest, .own = ""});
             EXPECT_EQ(t.itemCount(ProfileDialog::kOwnList), c.n) << c.lowest;
             EXPECT_EQ(t.itemText(ProfileDialog::kOwnList, 1), c.lowest);
@@ -131,14 +129,15 @@ TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
             Choose(t, ProfileDialog::kOwnList, "NC");
             t.click(ProfileDialog::kValidate);
         });
-        ASSERT_EQ(RunNewPlayer(e.ctx), 300) << c.lowest;
+        ASSERT_EQ(result, 300) << c.lowest;
         EXPECT_EQ(e.s.Classement_List.size(), std::size_t(c.n));
     }
 }
 
-TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndNothingIsWritten) {
+TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndRefusalsThenCancelLeaveTheLoadedPlayerWhole) {
     Env e;
-    e.on(
+    e.run(
+        RunNewPlayer,
         [](TemplateForm &t, QDialog &) {
             Fill(t, {.lowest = "", .own = ""});
             t.click(ProfileDialog::kValidate);
@@ -149,13 +148,8 @@ TEST(NewPlayer, MissingChoicesAreMarkedAboveTheirListsAndNothingIsWritten) {
                                                               {ProfileDialog::kOwnList, 12, -8, kMarkRed}}));
         },
         FakePlatform::StaysOpen);
-    RunNewPlayer(e.ctx);
-    EXPECT_TRUE(e.p.messages.empty());
-    EXPECT_TRUE(fs::is_empty(e.s.User_Dir));
-}
+    EXPECT_TRUE(e.p.messages.empty() && fs::is_empty(e.s.User_Dir));
 
-TEST(NewPlayer, RefusalsThenCancelLeaveTheLoadedPlayerWhole) {
-    Env e;
     ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .password = "Secret"}), 300);
     const Player_Profile loaded = e.s.Current_Profile;
     // A confirmation that differs only by the case of one letter; then a library that can be
@@ -168,100 +162,30 @@ TEST(NewPlayer, RefusalsThenCancelLeaveTheLoadedPlayerWhole) {
             t.click(ProfileDialog::kCancel);
         };
     };
-    e.on(refused({.name = "Durand", .first = "Luc", .password = "abc", .confirmation = "abC"}));
-    EXPECT_EQ(RunNewPlayer(e.ctx), 301);
+    EXPECT_EQ(e.run(RunNewPlayer,
+                    refused({.name = "Durand", .first = "Luc", .password = "abc", .confirmation = "abC"})),
+              301);
     fs::rename(e.user("User.bib"), e.user("User.bak"));
     fs::create_directory(e.user("User.bib"));
-    e.on(refused({.name = "Durand", .first = "Luc"}));
-    EXPECT_EQ(RunNewPlayer(e.ctx), 301);
+    EXPECT_EQ(e.run(RunNewPlayer, refused({.name = "Durand", .first = "Luc"})), 301);
     EXPECT_EQ(e.p.messages, (Messages{{"Mot de passe erroné", "Information", Icon::Exclamation}}));
     EXPECT_EQ(e.p.beeps, 1);
-    EXPECT_FALSE(Exists(e.user("Durand.usr")));
-    EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
-}
-
-TEST(NewPlayer, HelpKeyOpensTheControlsTopicAndThePictureIsDrawn) {
-    Env e;
-    fs::create_directories(e.s.Start_Dir + "/data");
-    QImage picture(128, 128, QImage::Format_RGB32);
-    picture.fill(Qt::green);
-    ASSERT_TRUE(picture.save(QString::fromStdString(e.s.Start_Dir + "/data/titre.bmp"), "BMP"));
-    NewPlayerDialog d(e.s, e.p);
-    d.show();
-    QApplication::processEvents();
-    d.setFocusTo(ProfileDialog::kName);
-    QKeyEvent f1(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
-    QApplication::sendEvent(&d, &f1);
-    ASSERT_EQ(e.p.helps.size(), 1u);
-    EXPECT_EQ(e.p.helps[0].path, e.s.Start_Dir + "/help/zel.hlp");
-    EXPECT_EQ(e.p.helps[0].context, ProfileDialog::kName);
-    EXPECT_EQ(d.grab().toImage().pixelColor(d.pictureRect().center()), QColor(Qt::green));
-    ModifyProfileDialog m(e.s, e.p); // no context help there
-    QApplication::sendEvent(&m, &f1);
-    EXPECT_EQ(e.p.helps.size(), 1u);
-}
-
-struct Library3 : Env {
-    Library3() {
-        for (const char *name : {"Alpha", "Bravo", "Charlie"})
-            EXPECT_EQ(CreatePlayer(*this, {.name = name, .first = "X", .password = name}), 300);
-    }
-};
-
-TEST(LoadPlayer, WrongThenRightPasswordLoadsThePlayerAndAFileGoneSinceTheListIsRefused) {
-    Library3 e;
-    e.s.Player_State = 0;
-    e.on([](TemplateForm &t, QDialog &) {
-        Choose(t, LoadPlayerDialog::kPlayers, "Bravo X");
-        EXPECT_EQ(t.text(LoadPlayerDialog::kClassement), "30");
-        t.setText(LoadPlayerDialog::kPassword, "bravo");
-        t.click(LoadPlayerDialog::kValidate);
-        EXPECT_EQ(t.text(LoadPlayerDialog::kMessage), "Mot de passe non valide");
-        t.setText(LoadPlayerDialog::kPassword, "Bravo");
-        t.click(LoadPlayerDialog::kValidate);
-    });
-    ASSERT_EQ(RunLoadPlayer(e.ctx), 302);
-    EXPECT_EQ(FieldText(e.s.Current_Profile.name), "Bravo");
-    EXPECT_EQ(e.s.Player_State, 1);
-    EXPECT_EQ(e.s.Classement_List.size(), 11u);
-
-    // Charlie's file goes while the dialog shows him: refused, the dialog stays, nothing changes.
-    const Player_Profile loaded = e.s.Current_Profile;
-    e.on(
-        [&](TemplateForm &t, QDialog &) {
-            fs::remove(e.user("Charlie.usr"));
-            Choose(t, LoadPlayerDialog::kPlayers, "Charlie X");
-            t.setText(LoadPlayerDialog::kPassword, "Charlie");
-            t.click(LoadPlayerDialog::kValidate);
-        },
-        FakePlatform::StaysOpen);
-    RunLoadPlayer(e.ctx);
-    EXPECT_EQ(e.p.messages,
-              (Messages{{e.user("Charlie.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
-    EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
-    EXPECT_EQ(e.s.Player_State, 1);
-}
-
-TEST(LoadPlayer, NoPasswordMeansAnEmptyField) {
-    Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Libre"}), 300);
-    LoadPlayer(e, 0, "x", FakePlatform::StaysOpen);
-    EXPECT_EQ(LoadPlayer(e, 0, ""), 302);
-    EXPECT_EQ(e.s.Player_State, 2);
+    EXPECT_TRUE(!Exists(e.user("Durand.usr")) && Same(e.s.Current_Profile, loaded));
 }
 
 int DeleteLoaded(Env &e, int button) {
-    e.on([&](TemplateForm &t, QDialog &) {
+    return e.run(RunDeletePlayer, [&](TemplateForm &t, QDialog &) {
         EXPECT_EQ(t.text(DeletePlayerDialog::kQuestion), "Voulez-vous supprimer le joueur?");
         EXPECT_EQ(t.text(DeletePlayerDialog::kPlayer),
                   QString::fromStdString(std::string(FieldText(e.s.Current_Profile.name))) + " X");
         t.click(button);
     });
-    return RunDeletePlayer(e.ctx);
 }
 
-TEST(DeletePlayer, NoThenUnlistedThenFirstOfThreeGoesToTheTrash) {
-    Library3 e;
+TEST(LoadAndDelete, PasswordsAFileGoneSinceTheListIsRefusedAndTheFirstOfThreeGoesToTheTrash) {
+    Env e;
+    for (const char *name : {"Alpha", "Bravo", "Charlie"})
+        ASSERT_EQ(CreatePlayer(e, {.name = name, .first = "X", .password = name}), 300);
     const std::vector<uint8_t> library = ReadBytes(e.user("User.bib"));
     EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kNo), 0);
     EXPECT_EQ(e.s.Player_State, 2);
@@ -270,15 +194,50 @@ TEST(DeletePlayer, NoThenUnlistedThenFirstOfThreeGoesToTheTrash) {
     EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kYes), 1);
     EXPECT_EQ(ReadBytes(e.user("User.bib")), library);
     EXPECT_EQ(e.p.beeps, 1);
-    EXPECT_EQ(e.p.messages,
-              (Messages{{"Impossible d'effacer le fichier user", " Debug", Icon::Exclamation}}));
 
-    ASSERT_EQ(LoadPlayer(e, 0, "Alpha"), 302);
+    e.s.Player_State = 0;
+    e.s.Classement_List.clear(); // the load builds Bravo's
+    const int loaded_first = e.run(RunLoadPlayer, [](TemplateForm &t, QDialog &) {
+        Choose(t, LoadPlayerDialog::kPlayers, "Bravo X");
+        EXPECT_EQ(t.text(LoadPlayerDialog::kClassement), "30");
+        t.setText(LoadPlayerDialog::kPassword, "bravo");
+        t.click(LoadPlayerDialog::kValidate);
+        EXPECT_EQ(t.text(LoadPlayerDialog::kMessage), "Mot de passe non valide");
+        t.setText(LoadPlayerDialog::kPassword, "Bravo");
+        t.click(LoadPlayerDialog::kValidate);
+    });
+    ASSERT_EQ(loaded_first, 302);
+    EXPECT_EQ(FieldText(e.s.Current_Profile.name), "Bravo");
+    EXPECT_EQ(e.s.Player_State, 1);
+    EXPECT_EQ(e.s.Classement_List.size(), 11u);
+
+    // Charlie's file goes while the dialog shows him: refused, the dialog stays, nothing changes.
+    const Player_Profile loaded = e.s.Current_Profile;
+    e.run(
+        RunLoadPlayer,
+        [&](TemplateForm &t, QDialog &) {
+            fs::remove(e.user("Charlie.usr"));
+            Choose(t, LoadPlayerDialog::kPlayers, "Charlie X");
+            t.setText(LoadPlayerDialog::kPassword, "Charlie");
+            t.click(LoadPlayerDialog::kValidate);
+        },
+        FakePlatform::StaysOpen);
+    EXPECT_EQ(e.p.messages,
+              (Messages{{"Impossible d'effacer le fichier user", " Debug", Icon::Exclamation},
+                        {e.user("Charlie.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
+    EXPECT_TRUE(Same(e.s.Current_Profile, loaded) && e.s.Player_State == 1);
+
+    // No password means an empty field.
+    ASSERT_EQ(CreatePlayer(e, {.name = "Libre"}), 300);
+    LoadPlayer(e, "Libre Jean", "x", FakePlatform::StaysOpen);
+    EXPECT_EQ(LoadPlayer(e, "Libre Jean", ""), 302);
+    EXPECT_EQ(e.s.Player_State, 2);
+
+    ASSERT_EQ(LoadPlayer(e, "Alpha X", "Alpha"), 302);
     EXPECT_EQ(DeleteLoaded(e, DeletePlayerDialog::kYes), 1);
     EXPECT_EQ(e.s.Player_State, 0);
-    EXPECT_EQ(e.library(), (Names{"Bravo.usr", "Charlie.usr"}));
-    EXPECT_FALSE(Exists(e.user("Alpha.usr")));
-    EXPECT_TRUE(e.trashed("Alpha.usr"));
+    EXPECT_EQ(e.library(), (Names{"Bravo.usr", "Charlie.usr", "Libre.usr"}));
+    EXPECT_TRUE(!Exists(e.user("Alpha.usr")) && e.trashed("Alpha.usr"));
 }
 
 // Browses from the start directory into `path` (names below it) and chooses `file`.
@@ -298,12 +257,12 @@ struct ImportEnv : Env {
     }
     // Validates `file` of `path`, then leaves with "Annuler" (the import refused).
     void refused(const Names &path, const std::string &file) {
-        on([=](TemplateForm &t, QDialog &) {
+        const int result = run(RunImportPlayer, [=](TemplateForm &t, QDialog &) {
             Browse(t, path, file);
             t.click(ImportPlayerDialog::kValidate);
             t.click(ImportPlayerDialog::kCancel);
         });
-        EXPECT_EQ(RunImportPlayer(ctx), 1);
+        EXPECT_EQ(result, 1);
     }
 };
 
@@ -313,28 +272,26 @@ TEST(ImportDialog, MovesAPlayerFromAnotherDirectoryLeavingTheLoadedOneAlone) {
     ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul"}), 300);
     const SharedState before = e.s;
     const std::string cwd = fs::current_path().string();
-    e.on([&](TemplateForm &t, QDialog &d) {
+    const int result = e.run(RunImportPlayer, [&](TemplateForm &t, QDialog &d) {
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
         QWidget *list = t.control(ImportPlayerDialog::kEntries);
         list->setFocus(Qt::TabFocusReason);
-        ASSERT_EQ(t.itemText(ImportPlayerDialog::kEntries, 1), "[ailleurs]");
         QTest::keyClick(list, Qt::Key_Down); // "[..]"
-        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down); // "[ailleurs]"
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_EQ(t.text(ImportPlayerDialog::kDirectory).toStdString(), fs::canonical(e.elsewhere).string());
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
     });
-    EXPECT_EQ(RunImportPlayer(e.ctx), 1);
+    EXPECT_EQ(result, 1);
     EXPECT_EQ(fs::current_path().string(), cwd);
-    EXPECT_FALSE(Exists(e.elsewhere + "/Transfert.usr"));
-    EXPECT_TRUE(e.trashed("Transfert.usr"));
+    EXPECT_TRUE(!Exists(e.elsewhere + "/Transfert.usr") && e.trashed("Transfert.usr"));
     EXPECT_EQ(e.library(), (Names{"Martin.usr", "Dupont.usr"}));
     EXPECT_EQ(e.disk("Dupont.usr").days.size(), 2u);
-    EXPECT_TRUE(Same(e.s.Current_Profile, before.Current_Profile));
-    EXPECT_EQ(e.s.Classement_List, before.Classement_List);
-    EXPECT_EQ(e.s.Mem_Days.size() + e.s.Mem_Tournois.size(), 0u);
+    EXPECT_TRUE(Same(e.s.Current_Profile, before.Current_Profile) &&
+                e.s.Classement_List == before.Classement_List && e.s.Mem_Days.empty() &&
+                e.s.Mem_Tournois.empty());
 }
 
 TEST(ImportDialog, RefusalsAndFailuresLeaveEverythingInPlace) {
@@ -362,26 +319,26 @@ TEST(ImportDialog, RefusalsAndFailuresLeaveEverythingInPlace) {
                         {self, "Information"},
                         {"Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.",
                          "Zel Manager", Icon::Exclamation}}));
-    EXPECT_TRUE(Exists(e.elsewhere + "/faux.usr"));
-    EXPECT_TRUE(Exists(e.elsewhere + "/Transfert.usr"));
+    EXPECT_TRUE(Exists(e.elsewhere + "/faux.usr") && Exists(e.elsewhere + "/Transfert.usr"));
 }
 
 // Modifies the loaded player's profile: picks a lowest classement and an own one.
 int Modify(Env &e, const char *lowest, const char *own) {
-    e.on([=](TemplateForm &t, QDialog &) {
+    return e.run(RunModifyProfile, [=](TemplateForm &t, QDialog &) {
         if (lowest)
             Choose(t, ProfileDialog::kLowestList, lowest);
         t.setCurrentIndex(ProfileDialog::kOwnList, t.findItem(ProfileDialog::kOwnList, own));
         t.click(ProfileDialog::kValidate);
     });
-    return RunModifyProfile(e.ctx);
 }
 
-TEST(ModifyProfile, OpensFilledAndARefusedValidationThenAnnulerChangesNothing) {
+// Opens filled, a refused validation then "Annuler" change nothing; NC victories stay NC across a
+// change of scale, and a new own classement recomputes the season's points.
+TEST(ModifyProfile, OpensFilledAnnulerChangesNothingNcStaysNcAndANewOwnClassementRecomputesPoints) {
     Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .lowest = "40", .password = "pw"}), 300);
+    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul", .password = "pw"}), 300);
     const Player_Profile loaded = e.s.Current_Profile;
-    e.on([](TemplateForm &t, QDialog &d) {
+    const int result = e.run(RunModifyProfile, [](TemplateForm &t, QDialog &d) {
         EXPECT_EQ(d.windowTitle(), "Modification du profil du joueur");
         EXPECT_EQ(t.text(ProfileDialog::kOwnList), "30");
         EXPECT_EQ(t.text(ProfileDialog::kConfirmation), "pw");
@@ -390,32 +347,15 @@ TEST(ModifyProfile, OpensFilledAndARefusedValidationThenAnnulerChangesNothing) {
         t.click(ProfileDialog::kValidate);
         t.click(ProfileDialog::kCancel);
     });
-    EXPECT_EQ(RunModifyProfile(e.ctx), 301);
+    EXPECT_EQ(result, 301);
     EXPECT_TRUE(Same(e.s.Current_Profile, loaded));
-}
 
-TEST(ModifyProfile, NcVictoriesStayNcAcrossAScaleChange) {
-    Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul"}), 300);
     Tournament_Sheet t{};
     t.columns[TournamentColumnOf(11, "NC")].victories = 2;
     t.columns[TournamentColumnOf(11, "4T")].defeats = 1;
     t.points = 5;
     e.s.Mem_Tournois.assign(1, t);
     e.s.Current_Profile.tournament_count = 1;
-    ASSERT_TRUE(SaveCurrentPlayer(e.s, e.p));
-
-    ASSERT_EQ(Modify(e, "100", "30"), 302);
-    EXPECT_EQ(e.s.Mem_Tournois.at(0).columns[TournamentColumnOf(19, "NC")].victories, 2u);
-    ASSERT_EQ(Modify(e, "60", "30"), 302);
-    EXPECT_EQ(e.s.Classement_List.size(), 11u);
-    const Tournament_Sheet saved = e.disk("Martin.usr").tournaments.at(0);
-    EXPECT_EQ(std::memcmp(&saved, &t, sizeof t), 0);
-}
-
-TEST(ModifyProfile, ANewOwnClassementRecomputesTheSeasonsPoints) {
-    Env e;
-    ASSERT_EQ(CreatePlayer(e, {.name = "Martin", .first = "Paul"}), 300);
     // A day of the current season (the fake clock says 15 March 2001): a
     // victory against a "25", worth 3 to a "30" and 2 to a "25".
     SetFieldText(e.s.Day_Work_Record.season, "Championnat 2000 - 2001");
@@ -427,6 +367,15 @@ TEST(ModifyProfile, ANewOwnClassementRecomputesTheSeasonsPoints) {
     ASSERT_EQ(Modify(e, nullptr, "30"), 302); // the same classement: nothing recomputed
     EXPECT_EQ(e.disk("Martin.usr").days.at(0).singles[0].points, 1);
 
+    // NC victories stay NC across a change of scale.
+    ASSERT_EQ(Modify(e, "100", "30"), 302);
+    EXPECT_EQ(e.s.Mem_Tournois.at(0).columns[TournamentColumnOf(19, "NC")].victories, 2u);
+    EXPECT_EQ(e.s.Classement_List.size(), 19u);
+    ASSERT_EQ(Modify(e, "60", "30"), 302);
+    const Tournament_Sheet saved = e.disk("Martin.usr").tournaments.at(0);
+    EXPECT_EQ(std::memcmp(&saved, &t, sizeof t), 0);
+
+    // A new own classement recomputes the season's points.
     ASSERT_EQ(Modify(e, nullptr, "25"), 302);
     const PlayerData disk = e.disk("Martin.usr");
     EXPECT_EQ(FieldText(disk.profile.classement), "25");

@@ -9,7 +9,6 @@
 #include "support/fake_platform.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMenu>
@@ -23,15 +22,6 @@
 namespace zel {
 namespace {
 
-Player_Profile Dupont(int days, int tournaments, const char *password = "") {
-    // A valid profile: the loader checks it.
-    Player_Profile p = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
-    SetFieldText(p.password, password);
-    p.day_count = days;
-    p.tournament_count = tournaments;
-    return p;
-}
-
 class Shell : public ::testing::Test {
   protected:
     QTemporaryDir dir;
@@ -44,16 +34,18 @@ class Shell : public ::testing::Test {
     std::string path(const char *name) const { return start() + "/" + name; }
     void writeIni(const std::string &text) { std::ofstream(path("Zel.ini"), std::ios::binary) << text; }
 
-    // A saved player listed in users/User.bib.
-    void addPlayer(const Player_Profile &p) {
+    // Dupont Jean, saved with these counts and listed in users/User.bib.
+    void addPlayer(int days, int tournaments, const char *password = "") {
+        Player_Profile p = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
+        SetFieldText(p.password, password);
+        p.day_count = days;
+        p.tournament_count = tournaments;
         QDir(dir.path()).mkpath("users");
-        std::vector<Day_Sheet> days(std::size_t(p.day_count));
-        std::vector<Tournament_Sheet> tournaments(std::size_t(p.tournament_count));
         SilentReporter quiet;
-        ASSERT_TRUE(SavePlayerFile(path("users/Dupont.usr"), p, days, tournaments, quiet));
-        std::string record(kLibraryRecordBytes, '\0');
-        record.replace(0, 10, "Dupont.usr");
-        std::ofstream(path("users/User.bib"), std::ios::binary) << record;
+        ASSERT_TRUE(SavePlayerFile(path("users/Dupont.usr"), p, std::vector<Day_Sheet>(std::size_t(days)),
+                                   std::vector<Tournament_Sheet>(std::size_t(tournaments)), quiet));
+        std::ofstream(path("users/User.bib"), std::ios::binary)
+            << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
     }
 
     // The program's dialogs, each recorded in `opened` when it opens, and replaced by its fake when
@@ -76,7 +68,7 @@ class Shell : public ::testing::Test {
     void fakeDialog(int command, int days, int tournaments, int result) {
         fakes[command] = [=](CommandContext &c) {
             if (c.state.Player_State == 0) {
-                c.state.Current_Profile = Dupont(0, 0);
+                c.state.Current_Profile = test::MakeProfile("Dupont", "Jean", "Dupont.usr");
                 c.state.Player_State = 1;
             }
             c.state.Current_Profile.day_count = days;
@@ -130,26 +122,14 @@ TEST_F(Shell, startsWithTheSimpleFaceInAFixedFrameAndShowsTheFullOneWithAPlayer)
     EXPECT_EQ(bars(), "&Joueur 301 302 40017 - 101 &Aide 40002 201 19000 19001 ");
     EXPECT_EQ(w.toolbarAction(19001)->toolTip(), "Chargement d'un joueur");
     EXPECT_EQ(w.state().User_Dir, start() + "/users/");
-    EXPECT_TRUE(w.width() == 320 && w.minimumSize() == w.maximumSize());
-    EXPECT_FALSE(w.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(w.width() == 320 && w.minimumSize() == w.maximumSize() &&
+                !(w.windowFlags() & Qt::WindowMaximizeButtonHint));
     loadPlayer(0, 3);
     EXPECT_EQ(w.windowTitle(), "Zel Manager. Joueur : Dupont Jean");
     EXPECT_EQ(bars(),
               "&Joueur 301 302 40005 304 305 - 101 &Saison 2101 502 2102 - 40013 40014 40015 Statisti&ques "
               "40007 40008 - 40010 - 40030 &Option 40022 &Aide 40002 201 19000 19001 - - 19002 19003 19004 - "
               "19005 19006 ");
-}
-
-TEST_F(Shell, everyMenuTitleShowsWithALargeDesktopFont) {
-    const QFont desktop = QApplication::font();
-    QApplication::setFont(QFont(desktop.family(), 14));
-    open();
-    loadPlayer(1, 1);
-    window->show();
-    QMenuBar *bar = window->menuBar();
-    for (QAction *title : bar->actions())
-        EXPECT_TRUE(bar->rect().contains(bar->actionGeometry(title))) << title->text().toStdString();
-    QApplication::setFont(desktop);
 }
 
 TEST_F(Shell, stepsAfterEachDialog) {
@@ -211,16 +191,6 @@ TEST_F(Shell, acceleratorsNeedALoadedPlayerForItsRecordsEvenAfterClosingOne) {
     EXPECT_EQ(press(), without);
 }
 
-TEST_F(Shell, helpOpensZelHlpOrSaysItCannot) {
-    open();
-    window->dispatch(40002);
-    ASSERT_EQ(platform.helps.size(), 1u);
-    EXPECT_EQ(platform.helps[0].path, path("zel.hlp"));
-    platform.helpAvailable = false;
-    window->dispatch(40002);
-    EXPECT_EQ(platform.messages, (Messages{{"Impossible d'activer l'aide", "Zel Manager", Icon::Stop}}));
-}
-
 // The desktop itself: a help window showing the file, and the browser the desktop chooses.
 TEST(DesktopServices, helpShowsTheFileInItsOwnWindowAndTheSiteGoesToTheBrowser) {
     QTemporaryDir dir;
@@ -242,9 +212,10 @@ TEST(DesktopServices, helpShowsTheFileInItsOwnWindowAndTheSiteGoesToTheBrowser) 
     EXPECT_EQ(browser.source(), QUrl("https://zel.example/accueil"));
 }
 
-// The home page the build configured (ZEL_HOMEPAGE), by default the README page
-// beside the program, which the build makes too: it exists, and is shown whole.
-TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndClosesOnOk) {
+// Help opens zel.hlp or says it cannot. The about box shows the home page the build configured
+// (ZEL_HOMEPAGE), by default the README page beside the program, which the build makes too: it
+// exists, and is shown whole.
+TEST_F(Shell, helpOpensZelHlpOrSaysItCannotAndTheAboutBoxShowsTheHomePageOpensItOnSiteWebAndOnEscape) {
     const std::string home = HomePage(QFileInfo(ZEL_PROGRAM).absolutePath().toStdString());
     if (ZEL_CONFIGURED_HOMEPAGE_DEFAULT)
         EXPECT_TRUE(QFileInfo(QUrl(QString::fromStdString(home)).toLocalFile()).isFile()) << home;
@@ -254,10 +225,13 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndCl
     QLabel *label = about.controlAs<QLabel>(kAboutAddressId);
     const QString contact = QStringLiteral(ZEL_CONFIGURED_CONTACT);
     EXPECT_EQ(label->text(), QString::fromStdString(home) + (contact.isEmpty() ? "" : "\n" + contact));
-    for (const QString &line : label->text().split('\n'))
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
-            << line.toStdString();
     open();
+    window->dispatch(40002);
+    ASSERT_EQ(platform.helps.size(), 1u);
+    EXPECT_EQ(platform.helps[0].path, path("zel.hlp"));
+    platform.helpAvailable = false;
+    window->dispatch(40002);
+    EXPECT_EQ(platform.messages, (Messages{{"Impossible d'activer l'aide", "Zel Manager", Icon::Stop}}));
     platform.onDialog([&](QDialog &d) {
         auto &f = FakePlatform::form(d);
         f.click(2);
@@ -271,8 +245,8 @@ TEST_F(Shell, aboutBoxShowsTheConfiguredHomePageOpensItOnSiteWebAndOnEscapeAndCl
 }
 
 // Settings read at start-up.
-TEST_F(Shell, automaticLoadingFollowsTheSettingsExactly) {
-    addPlayer(Dupont(0, 3));
+TEST_F(Shell, automaticLoadingFollowsTheSettingsExactlyAndAsksThePasswordUntilRightOrCancelled) {
+    addPlayer(0, 3);
     const Messages refused = {{"Autochargement impossible, vérifier les paramêtres dans Option\\Utilisateur.",
                                "Zel Manager", Icon::Exclamation}};
     const struct {
@@ -299,10 +273,9 @@ TEST_F(Shell, automaticLoadingFollowsTheSettingsExactly) {
             EXPECT_EQ(grey(), "502 2102 40008 40010 19003 "); // step L
         }
     }
-}
 
-TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
-    addPlayer(Dupont(1, 0, "secret"));
+    // The password, when asked, is asked until right or cancelled.
+    addPlayer(1, 0, "secret");
     writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=TRUE\n");
     const auto answer = [](std::vector<QString> passwords) {
         return [passwords](QDialog &d) {
@@ -317,8 +290,7 @@ TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
     platform.onDialog(answer({"secrex", "secret"}));
     open();
     EXPECT_EQ(platform.messages, (Messages{{"Mot de passe incorrect", "Zel Manager", Icon::Exclamation}}));
-    EXPECT_EQ(window->state().Player_State, 1);
-    EXPECT_TRUE(window->state().Opt_AskPassword);
+    EXPECT_TRUE(window->state().Player_State == 1 && window->state().Opt_AskPassword);
 
     // The file goes after the library was read: refused, and nothing of the player stays.
     platform.messages.clear();
@@ -329,24 +301,19 @@ TEST_F(Shell, theStartUpPasswordIsAskedUntilRightOrCancelled) {
     open();
     EXPECT_EQ(platform.messages,
               (Messages{{path("users/Dupont.usr"), "Probleme d'ouverture du fichier", Icon::None}}));
-    EXPECT_EQ(window->state().Player_State, 0);
-    EXPECT_EQ(FieldText(window->state().Current_Profile.name), "");
+    EXPECT_TRUE(window->state().Player_State == 0 && FieldText(window->state().Current_Profile.name).empty());
 
     // Cancelled: no player, and the option off, as the options dialog shows. An empty
     // stored password is accepted with an empty field.
-    addPlayer(Dupont(1, 0, ""));
+    addPlayer(1, 0);
     platform.messages.clear();
     platform.onDialog(answer({""}));
     open();
-    EXPECT_EQ(window->state().Player_State, 0);
-    EXPECT_EQ(window->state().dayCount(), 0);
-    EXPECT_TRUE(platform.messages.empty());
-    const std::string text = runOptions([](TemplateDialog &d) {
-        EXPECT_TRUE(d.checked(1151));
-        EXPECT_FALSE(d.checked(1154));
-        d.click(1);
-    });
-    EXPECT_NE(text.find("APassword=FALSE"), std::string::npos);
+    EXPECT_TRUE(window->state().Player_State == 0 && window->state().dayCount() == 0 &&
+                platform.messages.empty());
+    const std::string text = runOptions([](TemplateDialog &d) { d.click(1); });
+    EXPECT_TRUE(text.find("AutoLoad=TRUE\n") != text.npos && text.find("APassword=FALSE\n") != text.npos)
+        << text;
     writeIni("[Options]\nAutoLoad=TRUE\nAFileName=Dupont.usr\nAPassword=TRUE\n");
     platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(1); });
     open();
@@ -359,8 +326,7 @@ TEST_F(Shell, optionsOkWritesTheFourKeysKeepingEveryOtherLineAndAnnulerChangesNo
     writeIni(ini);
     open(); // the automatic load fails, the flags stay as read
     EXPECT_EQ(window->state().User_Dir, start() + "/joueurs/");
-    EXPECT_TRUE(QDir(QString::fromStdString(start() + "/joueurs")).exists());
-    EXPECT_TRUE(window->state().Grid_Shown);
+    EXPECT_TRUE(QDir(QString::fromStdString(start() + "/joueurs")).exists() && window->state().Grid_Shown);
     EXPECT_EQ(runOptions([](TemplateDialog &d) {
                   d.click(1155);
                   d.click(1151);
@@ -370,11 +336,9 @@ TEST_F(Shell, optionsOkWritesTheFourKeysKeepingEveryOtherLineAndAnnulerChangesNo
     EXPECT_TRUE(window->state().Opt_AutoGrid && window->state().Opt_AutoLoad);
     EXPECT_EQ(
         runOptions([](TemplateDialog &d) {
-            d.click(1151); // off: 1154 disabled, still checked
+            d.click(1151); // off: 1154 disabled, still checked (APassword=TRUE below)
             EXPECT_FALSE(d.enabled(1154));
-            EXPECT_TRUE(d.checked(1154));
             d.click(1151); // on again: 1154 as it was
-            EXPECT_TRUE(d.checked(1154));
             d.click(1151);
             d.click(1155);
             QTest::keyClick(&d, Qt::Key_Escape); // stays open
@@ -433,13 +397,6 @@ TEST_F(Shell, theBarsAreReplacedSafelyFromTheirOwnClicksAndTheOldOnesGo) {
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
     EXPECT_EQ(opened, (std::vector<int>{302, 302}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    const auto menus = window->findChildren<QMenu *>().size();
-    const auto actions = window->findChildren<QAction *>().size();
-    for (int i = 0; i < 100; ++i)
-        window->RefreshPlayerShell();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window->findChildren<QMenu *>().size(), menus);
-    EXPECT_EQ(window->findChildren<QAction *>().size(), actions);
     EXPECT_EQ(window->findChildren<QToolBar *>().size(), 1);
 }
 
@@ -466,9 +423,8 @@ TEST(SingleInstance, aSecondCopyExitsWithOneAndTheNextStartsAgain) {
     QProcess second;
     launch(second);
     ASSERT_TRUE(second.waitForFinished(5000));
-    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.exitCode(), 1);
-    EXPECT_TRUE(second.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 1 &&
+                second.readAllStandardOutput().isEmpty());
 
     first.kill();
     first.waitForFinished();

@@ -41,23 +41,22 @@ struct StoredPlayer : test::SavedPlayer {
         fourth.points = PointsForMatch(7, "30", "30", MatchResult(fourth));
         for (const char *name : {"Open", "Coupe"}) {
             Tournament_Sheet t{};
-            SetFieldText(t.name, name);
             t.day = 15;
             t.month = 10;
             t.year = 20011;
+            SetFieldText(t.name, name);
             t.columns[5].victories = 1;
             SetFieldText(t.season, TournamentSeason(t.year, t.month));
             SetFieldText(t.classement, "30");
+            t.points = StoredTournamentPoints(EstimateTournament(state, "30", t));
             state.Mem_Tournois.push_back(t);
         }
-        for (Tournament_Sheet &t : state.Mem_Tournois)
-            t.points = StoredTournamentPoints(EstimateTournament(state, "30", t));
         p.tournament_count = 2;
         saveAsLoaded();
     }
 };
 
-TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedUnedited) {
+TEST(StoredValues, shownWholeKeptByUneditedValidationsAndByEnterInAFieldAndTheKeyboardLoadsThePlayer) {
     StoredPlayer f;
     const QByteArray before = f.fileBytes();
     f.platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(ProfileDialog::kValidate); });
@@ -70,15 +69,54 @@ TEST(StoredValues, everyFormShowsThemWholeAndGivesBackTheSameBytesWhenValidatedU
     f.throughList(RunModifyTournament, [](QDialog &d) {
         auto &t = dynamic_cast<TournamentModifyDialog &>(d);
         t.tick(1);
-        EXPECT_TRUE(t.tabs().selectTab(1));
-        EXPECT_TRUE(t.tabs().selectTab(0));
+        EXPECT_TRUE(t.tabs().selectTab(1) && t.tabs().selectTab(0));
         t.click(1037);
     });
 
-    EXPECT_EQ(f.fileBytes(), before);
     // A new day takes the club, whole, as its team.
     DayEntryDialog entry(f.state, f.platform);
     EXPECT_EQ(entry.textCp1252(kTeamEdit), kLongClub);
+
+    // Enter in a field does nothing without a default button: no day stored, no season changed by a
+    // button taken for the default. The file stays as it was through all of it.
+    const auto press_enter = [](TemplateForm &form, int field) {
+        const QString season = form.text(kSeasonStatic);
+        form.setFocusTo(field);
+        QTest::keyClick(form.control(field), Qt::Key_Return);
+        EXPECT_EQ(form.text(kSeasonStatic), season);
+    };
+    f.platform.onDialog(
+        [&](QDialog &d) {
+            test::FillOneSingleDay(FakePlatform::form(d));
+            press_enter(FakePlatform::form(d), 1049);
+        },
+        FakePlatform::StaysOpen);
+    RunAddDay(f.context);
+    f.throughList(
+        RunModifyDay,
+        [&](QDialog &d) {
+            auto &m = dynamic_cast<ModifyDaysDialog &>(d);
+            m.page()->setText(kClubEdit, "Autre club");
+            press_enter(*m.page(), kClubEdit);
+        },
+        FakePlatform::StaysOpen);
+    EXPECT_EQ(f.fileBytes(), before);
+
+    // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
+    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary)
+        << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
+    f.state.Player_State = 0;
+    f.platform.onDialog([](QDialog &d) {
+        auto &form = FakePlatform::form(d);
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QWidget *list = form.control(LoadPlayerDialog::kPlayers);
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(form.text(LoadPlayerDialog::kName), "Dupont");
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    EXPECT_EQ(RunLoadPlayer(f.context), LoadPlayerDialog::kValidate);
 }
 
 TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
@@ -131,53 +169,6 @@ TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
         // Nothing the user was told failed can reach the file with the next save.
         EXPECT_EQ(f.memoryBytes(), f.fileBytes()) << c.what;
     }
-}
-
-TEST(Keyboard, enterInAFieldDoesNothingWithoutADefaultButton) {
-    StoredPlayer f;
-    const QByteArray before = f.fileBytes();
-    // Nothing may happen: no day stored, no season changed by a button taken for the default.
-    const auto press_enter = [](TemplateForm &form, int field) {
-        const QString season = form.text(kSeasonStatic);
-        form.setFocusTo(field);
-        QTest::keyClick(form.control(field), Qt::Key_Return);
-        EXPECT_EQ(form.text(kSeasonStatic), season);
-    };
-    f.platform.onDialog(
-        [&](QDialog &d) {
-            test::FillOneSingleDay(FakePlatform::form(d));
-            press_enter(FakePlatform::form(d), 1049);
-        },
-        FakePlatform::StaysOpen);
-    RunAddDay(f.context);
-    f.throughList(
-        RunModifyDay,
-        [&](QDialog &d) {
-            auto &m = dynamic_cast<ModifyDaysDialog &>(d);
-            m.page()->setText(kClubEdit, "Autre club");
-            press_enter(*m.page(), kClubEdit);
-        },
-        FakePlatform::StaysOpen);
-    EXPECT_EQ(f.fileBytes(), before);
-}
-
-TEST(Keyboard, theOnlyPlayerIsChosenWithAnArrowAndLoadedWithEnter) {
-    StoredPlayer f;
-    std::string record(kLibraryRecordBytes, '\0');
-    record.replace(0, 10, "Dupont.usr");
-    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary) << record;
-    f.state.Player_State = 0;
-    f.platform.onDialog([](QDialog &d) {
-        auto &form = FakePlatform::form(d);
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        QWidget *list = form.control(LoadPlayerDialog::kPlayers);
-        list->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(form.text(LoadPlayerDialog::kName), "Dupont");
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    EXPECT_EQ(RunLoadPlayer(f.context), LoadPlayerDialog::kValidate);
 }
 
 } // namespace
