@@ -16,24 +16,26 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::FillHeader;
-using test::FillOneSingleDay;
-using test::FillSets;
-using test::FillSingle;
+using namespace test;
 
 constexpr int kValider = 1037, kAnnuler = 1038, kSupprimer = 1039;
 
 // A male player classed "30" in a championship whose lowest classement is "40"
 // (N = 7), with his file in a temporary players' directory.
-class DayDialogs : public ::testing::Test, public test::SavedPlayer {
+class DayDialogs : public ::testing::Test, public SavedPlayer {
   protected:
     void SetUp() override {
-        state = test::MakePlayer(7, "30");
+        state = MakePlayer(7, "30");
         SetFieldText(state.Current_Profile.club, "TC Ville");
         SetFieldText(state.Current_Profile.file_name, "dupont.usr");
         state.Current_Profile.sex = 'M';
         saveAsLoaded();
+    }
+
+    // Team days as {season's years, number, points}, stored in this order.
+    void addDays(std::initializer_list<std::tuple<const char *, uint32_t, int32_t>> days) {
+        for (const auto &[years, number, points] : days)
+            AddDay(state, MakeTeamDay(std::string("Championnat ") + years, number, points));
     }
 
     // Opens the modification list at `row` and runs `body` in MODIF_DAY.
@@ -156,8 +158,8 @@ TEST_F(DayDialogs, theSetsOfASingleAndOfTheDoubleDecideValidityAndAreMarkedAtThe
             FillSets(d, kDoubleControls.pair, kDoubleControls.opponents, c.scores);
         }
         d.click(kValider);
-        EXPECT_EQ(RedMarks(d), c.red) << c.in_double << " " << c.scores[1];
-        EXPECT_EQ(d.result() == kDayStored, !*c.red) << c.in_double << " " << c.scores[1];
+        EXPECT_EQ(std::tuple(RedMarks(d), d.result() == kDayStored), std::tuple(std::string(c.red), !*c.red))
+            << c.in_double << " " << c.scores[1];
     }
 }
 
@@ -178,8 +180,7 @@ TEST_F(DayDialogs, headerAndClassementFaultsAreMarkedAtTheirPlaceUntilPutRight) 
          {kSingleControls[0].classement, kDoubleControls.classements[0], kDoubleControls.classements[2]})
         d.setText(id, "25");
     d.click(kValider);
-    EXPECT_EQ(d.result(), kDayStored);
-    EXPECT_EQ(RedMarks(d), "");
+    EXPECT_EQ(std::tuple(d.result(), RedMarks(d)), std::tuple(kDayStored, ""));
 }
 
 TEST_F(DayDialogs, anUntickedMatchTakesNoInputAndIsNeitherValidatedNorRead) {
@@ -204,9 +205,8 @@ TEST_F(DayDialogs, theFormOffersItsListsInOrderTheTypeBySexAndTheSeasonOfTheCloc
     platform.fixedClock.set({2000, 7, 31}); // before August: the season begun the year before
     DayEntryDialog m(state, platform);
     EXPECT_EQ(m.text(kSeasonStatic), "Championnat 1999 - 2000");
-    m.click(kSeasonPlus);
-    m.click(kSeasonPlus);
-    m.click(kSeasonMinus);
+    for (int id : {kSeasonPlus, kSeasonPlus, kSeasonMinus})
+        m.click(id);
     EXPECT_EQ(m.text(kSeasonStatic), "Championnat 2000 - 2001");
     const std::pair<int, const char *> lists[] = {
         {kDivisionCombo, "SP N1 N2 N3 N4 R1 R2 R3 R4 D1 D2 D3 D4 AD"},
@@ -225,9 +225,8 @@ TEST_F(DayDialogs, theFormOffersItsListsInOrderTheTypeBySexAndTheSeasonOfTheCloc
     EXPECT_GT(m.controlAs<QLineEdit>(kSingleControls[3].player[0])->maxLength(), 2);
     state.Current_Profile.sex = 'F';
     DayEntryDialog f(state, platform);
-    EXPECT_EQ(Items(f, kTypeCombo), "Féminin Masculin");
-    EXPECT_EQ(f.text(kTypeCombo), "Féminin");
-    EXPECT_TRUE(f.enabled(kTypeCombo));
+    EXPECT_EQ(std::tuple(Items(f, kTypeCombo), f.text(kTypeCombo), f.enabled(kTypeCombo)),
+              std::tuple("Féminin Masculin", "Féminin", true));
 }
 
 TEST_F(DayDialogs, aDayTheFileCannotTakeIsRefusedBeforeAnythingChanges) {
@@ -250,43 +249,27 @@ TEST_F(DayDialogs, aDayTheFileCannotTakeIsRefusedBeforeAnythingChanges) {
 // ---------------------------------------------------------------------------------------
 // Championship lists and the viewer
 
-void AddDays(SharedState &state, std::initializer_list<Day_Sheet> days) {
-    for (const Day_Sheet &d : days)
-        AddDay(state, d);
-}
-
-TEST_F(DayDialogs, twoSeasonsGiveTwoRowsWithoutTheWordChampionnat) {
-    AddDays(state, {test::MakeTeamDay("Championnat 2001 - 2002", 1, 4),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 1, 3),
-                    test::MakeTeamDay("Championnat 2001 - 2002", 2, 2)});
-    ChampionshipListDialog d(ChampionshipListDialog::Purpose::View, state, platform);
-    SeasonList &list = d.list();
-    ASSERT_EQ(list.rowCount(), 2);
-    EXPECT_EQ(list.textAt(0, 0), "2000 - 2001");
-    const char *row[] = {"2001 - 2002", "2", "30", "TC Ville", "6"};
-    for (int c = 0; c < 5; ++c)
-        EXPECT_EQ(list.textAt(1, c), row[c]) << c;
-    EXPECT_FALSE(d.enabled(kValider));
-    d.list().selectRow(0);
-    d.list().clearRowSelection();
-    d.click(kValider); // no row selected: nothing opens
-    EXPECT_EQ(d.chosenChampionship(), -1);
-    ChampionshipListDialog m(ChampionshipListDialog::Purpose::Modify, state, platform);
-    EXPECT_EQ(m.list().head(1), "Nombre de journée");
-}
-
-TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDaysReadOnly) {
-    Day_Sheet unplayed = test::MakeTeamDay("Championnat 2000 - 2001", 7, 4);
-    unplayed.singles[1].played = 0;
-    AddDays(state, {test::MakeTeamDay("Championnat 1999 - 2000", 5, 4), unplayed,
-                    test::MakeTeamDay("Championnat 2000 - 2001", 8, 8),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 9, -2)});
+TEST_F(DayDialogs, aRowPerSeasonWithoutTheWordChampionnatAndAfterSortingValiderOpensItsDaysReadOnly) {
+    addDays({{"1999 - 2000", 5, 4}, {"2000 - 2001", 7, 4}, {"2000 - 2001", 8, 8}, {"2000 - 2001", 9, -2}});
+    state.Mem_Days[1].singles[1].played = 0;
+    EXPECT_EQ(ChampionshipListDialog(ChampionshipListDialog::Purpose::Modify, state, platform).list().head(1),
+              "Nombre de journée");
     std::vector<QString> tabs;
     platform.onDialog([](QDialog &dialog) {
         auto &d = dynamic_cast<ChampionshipListDialog &>(dialog);
-        d.list().sortByColumn(4);
+        SeasonList &list = d.list();
+        ASSERT_EQ(list.rowCount(), 2);
+        const char *row[] = {"2000 - 2001", "3", "30", "TC Ville", "10"};
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(list.textAt(1, c), row[c]) << c;
+        EXPECT_FALSE(d.enabled(kValider));
+        list.selectRow(0);
+        list.clearRowSelection();
+        d.click(kValider); // no row selected: nothing opens
+        EXPECT_EQ(d.chosenChampionship(), -1);
+        list.sortByColumn(4);
         // Sorted as text, "10" comes before "4": the second season is row 0.
-        d.list().selectRow(0);
+        list.selectRow(0);
         d.click(kValider);
         d.click(kAnnuler);
     });
@@ -295,10 +278,11 @@ TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDaysReadOnly) 
         for (int t = 0; t < v.tabs().count(); ++t)
             tabs.push_back(v.tabs().tabText(t));
         TemplatePage &first = *v.page();
-        EXPECT_EQ(first.text(kSingleControls[0].player[0]), "21");
-        EXPECT_EQ(first.text(kSingleControls[0].player[2]), ""); // a 0 score shows nothing
-        EXPECT_FALSE(first.enabled(kSingleControls[1].name));
-        EXPECT_TRUE(first.controlAs<QLineEdit>(kDivisionCombo)->isReadOnly());
+        // A 0 score shows nothing, an unplayed single is greyed, nothing takes typing.
+        EXPECT_EQ(std::tuple(first.text(kSingleControls[0].player[0]),
+                             first.text(kSingleControls[0].player[2]), first.enabled(kSingleControls[1].name),
+                             first.controlAs<QLineEdit>(kDivisionCombo)->isReadOnly()),
+                  std::tuple("21", "", false, true));
         v.tabs().tabBar()->setCurrentIndex(2);
         EXPECT_EQ(v.page()->text(kSingleControls[0].points), "-2");
         v.reject(); // Escape
@@ -312,9 +296,15 @@ TEST_F(DayDialogs, afterSortingByPointsValiderOpensTheSelectedRowsDaysReadOnly) 
 // ---------------------------------------------------------------------------------------
 // MODIF_CHAMP, MODIF_DAY
 
-TEST_F(DayDialogs, editingSwitchingTabsDeletingThenAnnulerLeavesTheFileAsItWas) {
-    AddDays(state, {test::MakeTeamDay("Championnat 2000 - 2001", 1, 4),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 2, 4)});
+TEST_F(DayDialogs, annulerLeavesTheFileAsItWasAFreeTextClassementKeepsItsPageValiderKeepsEveryVisitedPage) {
+    Day_Sheet first = MakeTeamDay("Championnat 2000 - 2001 bis", 1, 4);
+    first.singles[2] = {}; // unplayed, with stale data that must stay
+    SetFieldText(first.singles[2].name, "Ancien");
+    first.singles[2].player_scores[0] = 21;
+    first.singles[2].points = 1;
+    SetFieldText(first.double_match.partner, "Partenaire");
+    AddDay(state, first);
+    addDays({{"2000 - 2001 bis", 2, 4}});
     save();
     const QByteArray before = fileBytes();
     platform.answers = {false, true};
@@ -329,59 +319,49 @@ TEST_F(DayDialogs, editingSwitchingTabsDeletingThenAnnulerLeavesTheFileAsItWas) 
         EXPECT_EQ(m.tabs().count(), 1);
         m.click(kAnnuler);
     });
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(state.dayCount(), 2);
-    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(std::tuple(ended, state.dayCount(), fileBytes()), std::tuple(1, 2, before));
     EXPECT_EQ(platform.messages.at(0),
               (FakePlatform::Message{"Suppression de cet onglet ???", "Confirmation de suppression",
                                      Icon::Exclamation, true}));
-}
-
-TEST_F(DayDialogs, aFreeTextClassementBlocksTheChangeOfTab) {
-    AddDays(state, {test::MakeTeamDay("Championnat 2000 - 2001", 1, 4),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 2, 4)});
-    const Day_Sheet first = state.Mem_Days[0];
-    ModifyDaysDialog m(state, platform, GroupDays(state)[0]);
-    m.page()->setText(kSingleControls[0].classement, "trente");
-    m.tabs().tabBar()->setCurrentIndex(1); // as a click
-    EXPECT_EQ(m.tabs().tabBar()->currentIndex(), 0);
-    EXPECT_EQ(RedMarks(*m.page()), "1066@12,-8 ");
-    EXPECT_EQ(std::memcmp(&state.Mem_Days[0], &first, sizeof(Day_Sheet)), 0);
-    // Corrected, the page is written back and the change goes through.
-    m.page()->setText(kSingleControls[0].classement, "25");
-    EXPECT_TRUE(m.tabs().selectTab(1));
-    EXPECT_EQ(state.Mem_Days[0].singles[0].points, 3);
-}
-
-TEST_F(DayDialogs, validerKeepsEveryVisitedPageWithFreshPointsAndUnplayedRowsAsStored) {
-    Day_Sheet first = test::MakeTeamDay("Championnat 2000 - 2001 bis", 1, 4);
-    first.singles[2] = {}; // unplayed, with stale data that must stay
-    SetFieldText(first.singles[2].name, "Ancien");
-    first.singles[2].player_scores[0] = 21;
-    first.singles[2].points = 1;
-    SetFieldText(first.double_match.partner, "Partenaire");
-    AddDays(state, {first, test::MakeTeamDay("Championnat 2000 - 2001 bis", 2, 4)});
-    save();
-    modifyRow(0, [](ModifyDaysDialog &m) {
+    modifyRow(0, [&](ModifyDaysDialog &m) {
         m.page()->setText(kClubEdit, "Autre club");
-        m.tabs().selectTab(1);
+        m.page()->setText(kSingleControls[0].classement, "trente");
+        m.tabs().tabBar()->setCurrentIndex(1); // as a click: a free-text classement keeps the page
+        EXPECT_EQ(m.tabs().tabBar()->currentIndex(), 0);
+        EXPECT_EQ(RedMarks(*m.page()), "1066@12,-8 ");
+        EXPECT_EQ(std::memcmp(&state.Mem_Days[0], &first, sizeof(Day_Sheet)), 0);
+        m.page()->setText(kSingleControls[0].classement, "25");
+        EXPECT_TRUE(m.tabs().selectTab(1)); // corrected, the page is written back
+        EXPECT_EQ(state.Mem_Days[0].singles[0].points, 3);
         m.page()->setText(kSingleControls[0].opponent[1], "19");
         m.click(kValider); // no tick has run: the points are worked out now
     });
     const PlayerData data = reload();
     const Day_Sheet &after = data.days.at(0);
-    EXPECT_EQ(FieldText(after.opponent_club), "Autre club");
-    EXPECT_EQ(FieldText(after.season), "Championnat 2000 - 2001 bis"); // whole, as shown
+    EXPECT_EQ(
+        std::tuple(FieldText(after.opponent_club), FieldText(after.season)), // the season whole, as shown
+        std::tuple("Autre club", "Championnat 2000 - 2001 bis"));
     EXPECT_EQ(std::memcmp(&after.singles[2], &first.singles[2], sizeof(Single_Slot)), 0);
     EXPECT_EQ(std::memcmp(&after.double_match, &first.double_match, sizeof(Double_Block)), 0);
-    EXPECT_EQ(data.days.at(1).singles[0].opponent_scores[1], 19u);
-    EXPECT_EQ(data.days.at(1).singles[0].points, 4);
+    EXPECT_EQ(std::tuple(data.days.at(1).singles[0].opponent_scores[1], data.days.at(1).singles[0].points),
+              std::tuple(19u, 4));
 }
 
-TEST_F(DayDialogs, deletingTheOnlyDayOfAChampionshipEndsTheDialogAndRemovesItsRow) {
-    AddDays(state, {test::MakeTeamDay("Championnat 1999 - 2000", 1, 4),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 1, 4)});
+TEST_F(DayDialogs, afterADeletionTheTabsFollowTheChampionshipsDaysAndItsLastDeletionEndsTheDialog) {
+    // Days 0 and 2 form one championship, day 1 another; deleting day 0 moves day 2 to 1.
+    addDays({{"2000 - 2001", 1, 4}, {"1999 - 2000", 5, 4}, {"2000 - 2001", 2, 4}});
     save();
+    modifyRow(1, [](ModifyDaysDialog &m) {
+        m.click(kSupprimer);
+        ASSERT_EQ(m.tabs().count(), 1);
+        m.page()->setText(kClubEdit, "Nouveau");
+        m.click(kValider);
+    });
+    // The other season's day first, untouched.
+    EXPECT_EQ(std::tuple(state.dayCount(), FieldText(state.Mem_Days[0].opponent_club),
+                         FieldText(state.Mem_Days[1].opponent_club)),
+              std::tuple(2, "", "Nouveau"));
+    // The 1999 season's only day gone, its dialog ends and its row goes.
     modifyRow(
         0, [](ModifyDaysDialog &m) { m.click(kSupprimer); },
         [](QDialog &dialog) {
@@ -391,32 +371,14 @@ TEST_F(DayDialogs, deletingTheOnlyDayOfAChampionshipEndsTheDialogAndRemovesItsRo
         });
 }
 
-TEST_F(DayDialogs, afterADeletionTheTabsFollowTheChampionshipsNewDays) {
-    // Days 0 and 2 form one championship, day 1 another; deleting day 0 moves day 2 to 1.
-    AddDays(state, {test::MakeTeamDay("Championnat 2000 - 2001", 1, 4),
-                    test::MakeTeamDay("Championnat 1999 - 2000", 5, 4),
-                    test::MakeTeamDay("Championnat 2000 - 2001", 2, 4)});
-    save();
-    modifyRow(1, [](ModifyDaysDialog &m) {
-        m.click(kSupprimer);
-        ASSERT_EQ(m.tabs().count(), 1);
-        m.page()->setText(kClubEdit, "Nouveau");
-        m.click(kValider);
-    });
-    ASSERT_EQ(state.dayCount(), 2);
-    EXPECT_EQ(FieldText(state.Mem_Days[0].opponent_club), ""); // the other season's day
-    EXPECT_EQ(FieldText(state.Mem_Days[1].opponent_club), "Nouveau");
-}
-
 // A season name holds two years of four digits: a longer one is shown whole
 // and refused, and "+" / "-" never leave the years a name can hold.
 TEST_F(DayDialogs, aSeasonYearIsReadWholeRefusedWhenTooLongAndKeptInRangeByTheButtons) {
-    AddDay(state, test::MakeTeamDay("Championnat 20011 - 20012", 1, 4));
+    AddDay(state, MakeTeamDay("Championnat 20011 - 20012", 1, 4));
     ModifyDaysDialog m(state, platform, GroupDays(state)[0]);
     EXPECT_EQ(m.pageSeason(), 20011);
     m.click(kValider);
-    EXPECT_EQ(RedMarks(*m.page()), "1052@12,-8 ");
-    EXPECT_EQ(m.result(), 0);
+    EXPECT_EQ(std::tuple(RedMarks(*m.page()), m.result()), std::tuple("1052@12,-8 ", 0));
     m.page()->click(kSeasonPlus); // already past the last season: stays
     EXPECT_EQ(m.page()->text(kSeasonStatic), "Championnat 20011 - 20012");
     m.page()->click(kSeasonMinus);
@@ -428,12 +390,11 @@ TEST_F(DayDialogs, aSeasonYearIsReadWholeRefusedWhenTooLongAndKeptInRangeByTheBu
 
 TEST_F(DayDialogs, theBackupHoldsEveryDay) {
     for (int i = 0; i < 800; ++i)
-        AddDay(state, test::MakeTeamDay("Championnat 2000 - 2001", uint32_t(i), 0));
+        AddDay(state, MakeTeamDay("Championnat 2000 - 2001", uint32_t(i), 0));
     BackupDays(state);
     DeleteDay(state, 0);
     RestoreDays(state);
-    EXPECT_EQ(state.dayCount(), 800);
-    EXPECT_EQ(state.Mem_Days[0].number, 0u);
+    EXPECT_EQ(std::tuple(state.dayCount(), state.Mem_Days[0].number), std::tuple(800, 0u));
 }
 
 } // namespace

@@ -21,16 +21,14 @@ Tournament_Sheet MakeTournament(std::string_view season, int32_t points, std::st
 }
 
 TEST(TournamentSeason, beginsInAugustAndColumnsRunFromTheTopLabelsDownToNc) {
-    EXPECT_EQ(TournamentSeason(2000, 7), "1999 - 2000");
-    EXPECT_EQ(TournamentSeason(2000, 8), "2000 - 2001");
-    EXPECT_EQ(TournamentSeason(4294967295u, 12), "4294967295 - 4294967296");
+    EXPECT_EQ((std::vector{TournamentSeason(2000, 7), TournamentSeason(2000, 8),
+                           TournamentSeason(4294967295u, 12)}),
+              (std::vector<std::string>{"1999 - 2000", "2000 - 2001", "4294967295 - 4294967296"}));
     // N = 2: "1T", "2T", "3T", "4T", "15", then "NC" in column 5.
-    EXPECT_EQ(TournamentColumnCount(2), 6);
-    EXPECT_EQ(TournamentColumnLabel(2, 4), "15");
-    EXPECT_EQ(TournamentColumnLabel(2, 5), "NC");
-    EXPECT_EQ(TournamentColumnLabel(2, 6), "");
-    EXPECT_EQ(TournamentColumnOf(11, "NC"), 14);
-    EXPECT_EQ(TournamentColumnOf(11, "65"), -1);
+    EXPECT_EQ(std::tuple(TournamentColumnCount(2), TournamentColumnLabel(2, 4), TournamentColumnLabel(2, 5),
+                         TournamentColumnLabel(2, 6), TournamentColumnOf(11, "NC"),
+                         TournamentColumnOf(11, "65")),
+              std::tuple(6, "15", "NC", "", 14, -1));
 }
 
 TEST(EstimateTournament, appliesTheMatchPointsRuleToCountsIn64Bits) {
@@ -49,12 +47,12 @@ TEST(EstimateTournament, appliesTheMatchPointsRuleToCountsIn64Bits) {
         column = {uint32_t(max), uint32_t(max)};
     // For "NC" with N = 19: 21 columns at 4, "100" at 3, "NC" at 2; only the NC defeats cost 2.
     EXPECT_EQ(EstimateTournament(19, "NC", sheet), max * (21 * 4 + 3 + 2) - max * 2);
-    EXPECT_EQ(StoredTournamentPoints(max * 79), std::numeric_limits<int32_t>::max());
-    EXPECT_EQ(StoredTournamentPoints(-max * 90), std::numeric_limits<int32_t>::min());
-    EXPECT_EQ(StoredTournamentPoints(-17), -17);
+    EXPECT_EQ((std::vector{StoredTournamentPoints(max * 79), StoredTournamentPoints(-max * 90),
+                           StoredTournamentPoints(-17)}),
+              (std::vector{INT32_MAX, INT32_MIN, -17}));
 }
 
-TEST(GroupTournaments, seasonsAgreeingInTheirFirst24CharactersAreOneGroupOfAnySize) {
+TEST(GroupTournaments, seasonsAgreeingInTheirFirst24CharactersAreOneGroupOfAnySizeDeletedWithinTheCount) {
     SharedState state = test::MakePlayer(7, "30");
     //                                      123456789012345678901234
     for (const char *season : {"2001 - 2002", "1999 - 2000 (hiver) 01 A", "1999 - 2000 (hiver) 01 AB",
@@ -73,19 +71,14 @@ TEST(GroupTournaments, seasonsAgreeingInTheirFirst24CharactersAreOneGroupOfAnySi
     EXPECT_EQ(groups[132].name, "Championnat 1999 - 2000 (hiver)");
     EXPECT_EQ((std::set{groups[131].tournaments, groups[132].tournaments}),
               (std::set<std::vector<int32_t>>{{1, 2}, {3}}));
-    EXPECT_EQ(groups[133].tournaments, (std::vector<int32_t>{0, 4}));
-    EXPECT_EQ(groups[133].points, 8);        // stored points, not a new estimation
-    EXPECT_EQ(groups[133].classement, "20"); // the last tournament's
-}
-
-TEST(TournamentStore, deletesInRangeOnly) {
-    SharedState state = test::MakePlayer(7, "30");
-    for (const char *season : {"1 - 2", "2 - 3"})
-        ASSERT_TRUE(AppendTournament(state, MakeTournament(season, 1), nullptr));
+    // Stored points, not a new estimation; the last tournament's classement.
+    EXPECT_EQ(std::tuple(groups[133].tournaments, groups[133].points, groups[133].classement),
+              std::tuple(std::vector<int32_t>{0, 4}, 8, "20"));
+    // The store deletes within the count only.
+    EXPECT_FALSE(DeleteTournament(state, 136));
     EXPECT_TRUE(DeleteTournament(state, 0));
-    EXPECT_EQ(state.Current_Profile.tournament_count, 1);
-    EXPECT_STREQ(state.Mem_Tournois[0].season, "2 - 3");
-    EXPECT_FALSE(DeleteTournament(state, 1));
+    EXPECT_EQ(state.Current_Profile.tournament_count, 135);
+    EXPECT_STREQ(state.Mem_Tournois[0].season, "1999 - 2000 (hiver) 01 A");
 }
 
 } // namespace

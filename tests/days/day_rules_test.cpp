@@ -1,7 +1,8 @@
-// The day store, the championship table and the season points update.
-#include "days/day_store.h"
-
+// The classement scale, season names, the set rule, the day store,
+// the championship table and the season points update.
+#include "days/classement_scale.h"
 #include "days/day_fixtures.h"
+#include "days/day_store.h"
 #include "days/match_rules.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +12,34 @@
 namespace zel {
 namespace {
 
-using test::AddDay;
-using test::MakeDay;
-using test::MakePlayer;
+using namespace test;
+using Labels = std::vector<std::string>;
+
+TEST(ClassementScale, labelsAreComparedExactlyAndListsNeverReadOutsideTheTable) {
+    EXPECT_EQ(ClassementIndexOf("NC"), NC_Index);
+    for (std::string_view off : {"nc", "30 ", "1000"})
+        EXPECT_EQ(ClassementIndexOf(off), Off_Scale_Index) << off;
+    EXPECT_EQ(BuildClassementList(-5), (Labels{"NC"})); // a damaged scale length
+    EXPECT_EQ(BuildClassementList(400).size(), 19u);
+    EXPECT_EQ(Extended_Scale(1), (Labels{"NC", "4T", "3T", "2T", "1T"}));
+    // "100" fills the profile field without a terminator.
+    EXPECT_EQ(OwnClassement(MakePlayer(19, "100")), "100");
+}
+
+TEST(SeasonYear, boundariesAndHugeYears) {
+    EXPECT_EQ(SeasonFirstYear("Championnat 99999999999 - 0"), INT32_MAX);
+    EXPECT_EQ(SeasonFirstYear("Championnat -"), 0);
+    EXPECT_EQ(ProposedSeasonYear(FixedClock({2000, 8, 1})), 2000); // the entry form's season begins in August
+}
+
+TEST(CheckSet, theWinnerHas21OrMoreAndBeyond21ExactlyTwoAhead) {
+    const struct {
+        uint32_t player, opponent;
+        int result;
+    } sets[] = {{21, 19, 1}, {0, 21, -1}, {22, 20, 1}, {30, 28, 1}, {22, 19, 0}, {20, 18, 0}};
+    for (const auto &c : sets)
+        EXPECT_EQ(CheckSet(c.player, c.opponent), c.result) << c.player << "-" << c.opponent;
+}
 
 TEST(DayStore, appendOverwritesStaleRecordsAndDeleteStaysInRange) {
     SharedState state = MakePlayer(7, "30");
@@ -26,8 +52,8 @@ TEST(DayStore, appendOverwritesStaleRecordsAndDeleteStaysInRange) {
     EXPECT_EQ(std::memcmp(&state.Mem_Days[1], &state.Day_Work_Record, sizeof(Day_Sheet)), 0);
 
     ASSERT_TRUE(DeleteDay(state, 0));
-    EXPECT_EQ(state.Current_Profile.day_count, 1);
-    EXPECT_STREQ(state.Mem_Days[0].season, "Championnat 2000 - 2001");
+    EXPECT_EQ(std::tuple(state.Current_Profile.day_count, FieldText(state.Mem_Days[0].season)),
+              std::tuple(1, "Championnat 2000 - 2001"));
     EXPECT_FALSE(DeleteDay(state, 1));
     EXPECT_FALSE(DeleteDay(state, -1));
 }
@@ -43,10 +69,9 @@ TEST(GroupDays, namesAgreeingInTheFirst24CharactersAreOneChampionshipOfAnySize) 
     const std::vector<Championship_Entry> table = GroupDays(state);
     ASSERT_EQ(table.size(), 113u);
     EXPECT_EQ(table[0].total_points, 80);
-    EXPECT_EQ(table[111].name, "Championnat 2000 - 2001 B"); // the last day's name and classement
-    EXPECT_EQ(table[111].classement, "25");
-    EXPECT_EQ(table[111].days, (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(table[111].total_points, 2); // no off-scale marker
+    // The last day's name and classement; no off-scale marker in the points.
+    EXPECT_EQ(std::tuple(table[111].name, table[111].classement, table[111].days, table[111].total_points),
+              std::tuple("Championnat 2000 - 2001 B", "25", std::vector<int32_t>{0, 2}, 2));
     EXPECT_EQ(table[112].name, "Championnat 2000 - 2001X");
     // The count decides which records are days.
     state.Current_Profile.day_count = 0;
