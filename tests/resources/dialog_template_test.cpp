@@ -18,8 +18,10 @@ std::string LabelOf(const DialogTemplate &t, int id) {
 }
 
 // A combo's template height includes its open list; its label stands on the
-// line of the closed box.
-TEST(FindLabelFor, combosTakeTheLabelOnTheLineOfTheirClosedBox) {
+// line of the closed box. An edit keeps its own label; a control with none has none.
+TEST(FindLabelFor, combosTakeTheLabelOnTheLineOfTheirClosedBoxAndEditsTheirOwn) {
+    const DialogTemplate alone{
+        "A", "A", 100, 40, kDialogModalFrame, {{1011, Kind::ComboBox, "", 4, 4, 60, 80}}};
     const struct {
         const DialogTemplate *t;
         int id;
@@ -35,18 +37,12 @@ TEST(FindLabelFor, combosTakeTheLabelOnTheLineOfTheirClosedBox) {
         {&kAddTournoiTemplate, 107, "Classement"},
         {&kRecapTemplate, 107, "Classement"},
         {&kGraphsTemplate, 107, "Classement"}, // the label above it
-    };
+        {&kUserTBoxTemplate, 1004, "Nom"},
+        {&kUserTBoxTemplate, 109, "Confirmation"},
+        {&kJourneeBoxTemplate, kDivisionPouleEdit, "Poule de la division"},
+        {&alone, 1011, "(none)"}};
     for (const auto &c : cases)
         EXPECT_EQ(LabelOf(*c.t, c.id), c.label) << c.t->name << " " << c.id;
-}
-
-TEST(FindLabelFor, editsKeepTheirLabelAndUnlabelledControlsHaveNone) {
-    EXPECT_EQ(LabelOf(kUserTBoxTemplate, 1004), "Nom");
-    EXPECT_EQ(LabelOf(kUserTBoxTemplate, 109), "Confirmation");
-    EXPECT_EQ(LabelOf(kJourneeBoxTemplate, kDivisionPouleEdit), "Poule de la division");
-    const DialogTemplate alone{
-        "A", "A", 100, 40, kDialogModalFrame, {{1011, Kind::ComboBox, "", 4, 4, 60, 80}}};
-    EXPECT_EQ(FindLabelFor(alone, 0), -1);
 }
 
 } // namespace

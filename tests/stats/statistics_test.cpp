@@ -1,8 +1,11 @@
-// Tallies by opponent classement, the victory rule and the estimation.
-#include "stats/statistics.h"
-
+// Tallies by opponent classement, the victory rule and the estimation; the axes of the graphs at
+// the values where their rounding rules change. (The graphs dialog tests check ordinary
+// championships pixel by pixel.)
 #include "days/day_fixtures.h"
 #include "days/day_store.h"
+#include "stats/graph_series.h"
+#include "stats/history.h"
+#include "stats/statistics.h"
 #include "tournaments/tournament_groups.h"
 #include "tournaments/tournament_store.h"
 
@@ -61,37 +64,14 @@ TEST(AddTournamentGroup, addsColumnsWithNcAtIndex22In64Bits) {
     EXPECT_EQ(RowTotal(t, 0), int64_t{std::numeric_limits<uint32_t>::max()} + 11);
     // The group name is matched exactly, case included.
     EXPECT_EQ(FindTournamentGroup(groups, "championnat 2000 - 2001"), No_Group);
-    const Stat_Tallies before = t;
-    AddTournamentGroup(state, groups, No_Group, t);
-    EXPECT_EQ(t.Stat_Victoires, before.Stat_Victoires);
 }
 
-TEST(EstimatePoints, treatsNcAsOneStepBelowTheLowestClassementAndSaturates) {
-    struct Case {
-        int n;
-        std::string_view label, opponent;
-        int victories, defeats;
-        int64_t points;
-    } cases[] = {
-        {5, "30", "NC", 1, 1, 1 - 3}, {5, "25", "NC", 1, 1, 0 - 4}, {5, "NC", "30", 1, 0, 3},
-        {5, "NC", "NC", 1, 0, 2},     {5, "NC", "NC", 0, 1, -2},    {5, "NC", "30", 0, 1, 0},
-        {19, "100", "NC", 1, 0, 1},   {19, "100", "NC", 0, 1, -3},  {19, "NC", "100", 1, 1, 3},
-        {7, "zz", "1T", 5, 0, 0},
-    };
-    for (const Case &c : cases) {
-        Stat_Tallies t;
-        const int k = ClassementIndexOf(c.opponent);
-        t.Stat_Victoires[k] = c.victories;
-        t.Stat_Defaites[k] = c.defeats;
-        EXPECT_EQ(EstimatePoints(t, c.n, c.label), c.points)
-            << "N " << c.n << " " << c.label << " vs " << c.opponent;
-    }
+// The labels of the scale are checked against the match points below; one off the scale is worth
+// nothing.
+TEST(EstimatePoints, aLabelOffTheScaleIsWorthNothing) {
     Stat_Tallies t;
-    t.Stat_Victoires.fill(std::numeric_limits<int64_t>::max());
-    EXPECT_EQ(EstimatePoints(t, 7, "30"), std::numeric_limits<int64_t>::max());
-    t.Stat_Victoires.fill(0);
-    t.Stat_Defaites.fill(std::numeric_limits<int64_t>::max());
-    EXPECT_EQ(EstimatePoints(t, 7, "1T"), std::numeric_limits<int64_t>::min());
+    t.Stat_Victoires[ClassementIndexOf("1T")] = 5;
+    EXPECT_EQ(EstimatePoints(t, 7, "zz"), 0);
 }
 
 // For every label of the player's list and opponents on the player's scale,
@@ -116,6 +96,128 @@ TEST(EstimatePoints, equalsTheSumOfMatchPointsOverThePlayersScale) {
                 ASSERT_EQ(EstimatePoints(t, n, label), sum) << "N " << n << " label " << label;
             }
         }
+    }
+}
+
+// A championship of days whose singles, each against a "30", are worth these points to the player
+// (own classement "30", so the points are the stored ones). A day holds up to four.
+SharedState Championship(const std::vector<std::vector<int32_t>> &days) {
+    SharedState state = MakePlayer(7, "30");
+    for (const auto &points : days) {
+        Day_Sheet day = MakeDay("Championnat 2000 - 2001", "30", {});
+        for (std::size_t k = 0; k < points.size(); ++k)
+            day.singles[k] = {1, "", "30", {}, {21, 21, 0}, {0, 0, 0}, points[k]};
+        AddDay(state, day);
+    }
+    return state;
+}
+
+// `won` singles won for 2 points, four a day.
+SharedState Won(int won) {
+    std::vector<std::vector<int32_t>> days(std::size_t((won + 3) / 4), std::vector<int32_t>(4, 2));
+    if (won % 4 != 0)
+        days.back().resize(std::size_t(won % 4));
+    return Championship(days);
+}
+
+TEST(GraphAxes, graph1RowsHoldOneMatchEachUpTo300ThenWhatMakes300RowsAtMost) {
+    const struct {
+        int matches;
+        int64_t unit;
+        int rows, scale, y;
+    } cases[] = {
+        {0, 1, 1, 300, 350}, // an empty championship scales for one match
+        {7, 1, 7, 42, 56},   // 300 / 7 rounds down
+        {300, 1, 300, 1, 50},
+        {301, 2, 151, 1, 200}, // 301 / 2 rounds down
+    };
+    for (const auto &c : cases) {
+        const SharedState state = Won(c.matches);
+        const Graph1_Series g =
+            ComputeGraph1(state, GroupDays(state).empty() ? Championship_Entry{} : GroupDays(state)[0]);
+        ASSERT_EQ(g.value_ticks.size(), std::size_t(c.rows)) << c.matches;
+        EXPECT_EQ(std::tuple(g.unit, g.grid.rows, g.scale, g.grid.y0, g.value_ticks.back().value,
+                             g.matches_curve[7].y), // the "30" column
+                  std::tuple(c.unit, c.rows, c.scale, 350 - c.rows * c.scale, c.rows * c.unit, c.y))
+            << c.matches;
+    }
+}
+
+TEST(GraphAxes, graph2StepIsATenthOfTheRangeRoundedUpAndPointsRoundTowardTheAxis) {
+    const struct {
+        int32_t total;
+        int64_t range, step;
+        int y;
+    } cases[] = {
+        {0, 1, 1, 225},    {10, 10, 1, 55}, {11, 11, 2, 132},
+        {-11, 11, 2, 318}, {20, 20, 2, 55}, {21, 21, 3, 106},
+    };
+    for (const auto &c : cases) {
+        const SharedState state = Championship({{c.total}});
+        const Graph2_Series g = ComputeGraph2(state, GroupDays(state)[0], "30");
+        ASSERT_EQ(g.value_ticks.size(), 20u);
+        EXPECT_EQ(std::tuple(g.range, g.step, g.curve[0].y, g.value_ticks[18].value, g.value_ticks[19].value),
+                  std::tuple(c.range, c.step, c.y, 10 * c.step, -10 * c.step))
+            << c.total;
+    }
+}
+
+TEST(GraphAxes, graph3RowsHoldOneVictoryEachUpTo350AndLabelsEveryTwentiethPlusOne) {
+    const struct {
+        int won;
+        int64_t range, unit;
+        int scale;
+        int64_t step;
+        std::size_t ticks;
+        int y;
+    } cases[] = {
+        {0, 1, 1, 350, 1, 2, 385},    {19, 19, 1, 18, 1, 20, 43},    {20, 20, 1, 17, 2, 11, 45},
+        {350, 350, 1, 1, 18, 20, 35}, {351, 351, 2, 1, 18, 20, 210},
+    };
+    for (const auto &c : cases) {
+        const SharedState state = c.won ? Won(c.won) : Championship({{-2}});
+        const Graph3_Series g = ComputeGraph3(state, GroupDays(state)[0]);
+        EXPECT_EQ(std::tuple(g.range, g.unit, g.scale, g.step, g.value_ticks.size(), g.curve.back().y,
+                             g.grid.y0 + g.grid.rows * g.grid.dy),
+                  std::tuple(c.range, c.unit, c.scale, c.step, c.ticks, c.y, 385))
+            << c.won;
+    }
+}
+
+TEST(GraphAxes, daysShareTheWidthOf14BeyondThemAndLabelsNeverOverlap) {
+    const struct {
+        int days, dx, label_every;
+    } cases[] = {{14, 43, 1}, {15, 39, 1}, {26, 22, 1}, {27, 21, 2}, {560, 1, 22}};
+    for (const auto &c : cases) {
+        const SharedState state = Championship(std::vector<std::vector<int32_t>>(std::size_t(c.days), {2}));
+        const Graph3_Series g = ComputeGraph3(state, GroupDays(state)[0]);
+        EXPECT_EQ(std::tuple(g.axis.positions, g.axis.dx, g.axis.label_every),
+                  std::tuple(c.days, c.dx, c.label_every));
+        EXPECT_LE(g.curve.back().x, 625) << c.days; // inside the grid of 14 days
+    }
+    // Season labels are four digits wide.
+    for (auto [seasons, label_every] : {std::pair{19, 1}, {20, 2}})
+        EXPECT_EQ(ComputeSeasonsGraph(std::vector<Season_Row>(std::size_t(seasons))).axis.label_every,
+                  label_every);
+}
+
+TEST(GraphAxes, seasonPointsStepIsATenthOfTheirSpreadFromAMultipleAtOrBelowZero) {
+    const struct {
+        std::vector<int64_t> points;
+        int64_t step, bottom;
+        std::size_t ticks;
+        int row_height;
+    } cases[] = {{{0}, 1, 0, 2, 300}, {{10}, 1, 0, 11, 30}, {{11}, 2, 0, 7, 50}, {{-5, 12}, 2, -6, 10, 33}};
+    for (const auto &c : cases) {
+        std::vector<Season_Row> seasons(c.points.size());
+        for (std::size_t i = 0; i < seasons.size(); ++i)
+            seasons[i].points = c.points[i];
+        const Seasons_Series g = ComputeSeasonsGraph(seasons);
+        EXPECT_EQ(std::tuple(g.points_step, g.points_ticks.front().value, g.points_ticks.size(),
+                             g.points_ticks[0].y - g.points_ticks[1].y, g.points_curve.back().y),
+                  std::tuple(c.step, c.bottom, c.ticks, c.row_height,
+                             350 - int((c.points.back() - c.bottom) * c.row_height / c.step)))
+            << c.points.back();
     }
 }
 

@@ -1,4 +1,6 @@
-// Settings files with Windows profile semantics, and the paths built from them.
+// Settings files with Windows profile semantics, the paths built from them, and the numbers read
+// from dialog fields.
+#include "platform/dialog_units.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 
@@ -66,6 +68,23 @@ TEST(Paths, userDirIsAbsoluteWithATrailingSlash) {
     for (const auto &c : cases)
         EXPECT_EQ(ResolveUserDir("/start", c.drive, c.path), c.expected) << c.drive << " + " << c.path;
     EXPECT_EQ(ResolveStartPath("/start/", ".\\help\\zel.hlp"), "/start/help/zel.hlp");
+}
+
+TEST(DialogFields, numbersAreReadLikeTheDialogManager) {
+    const struct {
+        const char *text;
+        std::optional<uint32_t> unsigned_value;
+        std::optional<int32_t> signed_value;
+    } cases[] = {{"", std::nullopt, std::nullopt},           {" 12 ", 12u, 12},
+                 {"12a", std::nullopt, std::nullopt},        {"-3", std::nullopt, -3},
+                 {"+3", std::nullopt, std::nullopt},         {"4294967295", 4294967295u, std::nullopt},
+                 {"4294967296", std::nullopt, std::nullopt}, {"-2147483648", std::nullopt, INT32_MIN},
+                 {"-2147483649", std::nullopt, std::nullopt}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(ParseUnsignedField(c.text), c.unsigned_value) << '"' << c.text << '"';
+        EXPECT_EQ(ParseSignedField(c.text), c.signed_value) << '"' << c.text << '"';
+    }
+    EXPECT_EQ(UnsignedFieldValue("12a"), 0u);
 }
 
 } // namespace
