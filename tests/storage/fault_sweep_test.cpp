@@ -65,37 +65,24 @@ TEST(CodecProperty, aSavedPlayerLoadsBackAsItWasInMemory) {
     }
 }
 
-enum class Change { Save, Register, Remove, Load, LoadOutside, List };
-
 // Every change the sweeps make, on the players' directory and the player in memory of `s`.
-bool Apply(Change change, SharedState &s, Reporter &r) {
-    switch (change) {
-    case Change::Save:
-        return SaveCurrentPlayer(s, r);
-    case Change::Register:
-        return RegisterNewPlayer(s, r);
-    case Change::Remove:
-        return RemoveFromLibrary(s, r);
-    case Change::Load:
-        return LoadPlayerData(s, "Dupont.usr", r);
-    case Change::LoadOutside: // a name that leaves the players' directory, even to come back
-        return LoadPlayerData(s, "../users/Dupont.usr", r);
-    case Change::List:
-        return !ReadPlayerLibrary(s, r).empty();
-    }
-    return false;
-}
+using ChangeFn = bool (*)(SharedState &, Reporter &);
+const ChangeFn Save = [](SharedState &s, Reporter &r) { return SaveCurrentPlayer(s, r); };
+const ChangeFn Register = [](SharedState &s, Reporter &r) { return RegisterNewPlayer(s, r); };
+const ChangeFn Remove = [](SharedState &s, Reporter &r) { return RemoveFromLibrary(s, r); };
+const ChangeFn Load = [](SharedState &s, Reporter &r) { return LoadPlayerData(s, "Dupont.usr", r); };
+// A name that leaves the players' directory, even to come back.
+const ChangeFn LoadOutside = [](SharedState &s, Reporter &r) {
+    return LoadPlayerData(s, "../users/Dupont.usr", r);
+};
+const ChangeFn List = [](SharedState &s, Reporter &r) { return !ReadPlayerLibrary(s, r).empty(); };
 
-// Every path under `root` with its bytes, or what else stands there.
-std::map<std::string, std::string> Disk(const std::string &root) {
-    std::map<std::string, std::string> out;
-    for (const auto &e : fs::recursive_directory_iterator(root)) {
-        const std::vector<uint8_t> bytes =
-            e.is_regular_file() ? test::ReadBytes(e.path()) : std::vector<uint8_t>{};
-        out[e.path()] = e.is_directory() ? "<dir>"
-                        : e.is_fifo()    ? "<fifo>"
-                                         : std::string(bytes.begin(), bytes.end());
-    }
+// Every path under `root` with what stands there and, for a file, its bytes.
+std::map<std::string, std::pair<fs::file_type, std::vector<uint8_t>>> Disk(const std::string &root) {
+    std::map<std::string, std::pair<fs::file_type, std::vector<uint8_t>>> out;
+    for (const auto &e : fs::recursive_directory_iterator(root))
+        out[e.path()] = {e.status().type(),
+                         e.is_regular_file() ? test::ReadBytes(e.path()) : std::vector<uint8_t>{}};
     return out;
 }
 
@@ -129,10 +116,9 @@ enum class Stand { Nothing, File, Directory, Fifo, TooLarge, Damaged };
 
 TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     // Offsets in the file the bigger Dupont saves to: each section names itself.
-    const std::vector<uint8_t> file = [] {
-        const Scene f;
-        return EncodePlayer(f.s.Current_Profile, f.s.Mem_Days, f.s.Mem_Tournois);
-    }();
+    const Scene scene;
+    const std::vector<uint8_t> file =
+        EncodePlayer(scene.s.Current_Profile, scene.s.Mem_Days, scene.s.Mem_Tournois);
     const std::size_t n = file[3] | file[4] << 8;
     const std::string open = "@Dupont.usr|Probleme d'ouverture du fichier",
                       library = "Impossible d'accéder à la librairie des joueurs|@User.bib",
@@ -142,10 +128,9 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
                           "Fichier joueur endommagé : nombre de codes (Num_code) invalide\n@Dupont.usr|Info",
                       counts =
                           " ne correspond pas au profil du joueur (nombre de journées ou de tournois)|Info";
-    using enum Change;
     using enum Stand;
     const struct {
-        Change change;
+        ChangeFn change;
         std::optional<rlim_t> limit;
         Stand stands;
         const char *where; // what it stands in place of, in the players' directory ("" for itself)
@@ -180,7 +165,7 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
     for (const auto &c : cases) {
         Scene f;
         const std::size_t what = &c - cases;
-        if (c.change == Change::Register)
+        if (c.change == Register)
             f.s.Current_Profile = test::MakeProfile("Petit", "Luc", "Avant.usr");
         const std::string place = *c.where ? f.users + c.where : f.dir.path() + "users";
         if (c.stands != Nothing && c.stands != TooLarge)
@@ -200,7 +185,7 @@ TEST(FaultSweep, aFailedChangeLeavesDiskAndMemoryAsTheyWereAndSaysWhy) {
         test::RecordingReporter r;
         { // no limit: the soft limit raised as far as the hard one allows
             const test::FileSizeLimit limit(c.limit.value_or(RLIM_INFINITY));
-            EXPECT_FALSE(Apply(c.change, f.s, r)) << what;
+            EXPECT_FALSE(c.change(f.s, r)) << what;
         }
         std::string told = c.told;
         if (const auto at = told.find('@'); at != std::string::npos)
@@ -270,7 +255,7 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
             for (bool growing = true;;) {
                 k = after(k);
                 SharedState s = test::StateWith(version(k), dir.path());
-                if (!Apply(Change::Save, s, quiet))
+                if (!Save(s, quiet))
                     ::_exit(3);
                 report(std::to_string(k) + "|" + names);
                 const std::size_t count = std::count(names.begin(), names.end(), ',');
@@ -279,7 +264,7 @@ TEST(FaultSweep, aKilledSaveOrLibraryChangeLeavesTheLastVersionOrTheNextOne) {
                 SharedState library = test::StateWith({}, dir.path());
                 library.Current_Profile =
                     test::MakeProfile(("P" + std::to_string(::getpid())).c_str(), "Jean", first.c_str());
-                if (!Apply(growing ? Change::Register : Change::Remove, library, quiet))
+                if (!(growing ? Register : Remove)(library, quiet))
                     ::_exit(5);
                 names = growing ? names + std::string(FieldText(library.Current_Profile.file_name)) + ","
                                 : names.substr(names.find(',') + 1);

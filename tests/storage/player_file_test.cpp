@@ -1,6 +1,5 @@
 // The Huffman codec and the run-length packing (exact tables and bits; the tie rules show in the
-// checked-in file's bytes), then the player file they make: exact bytes, hostile files, loading,
-// the capacity check.
+// checked-in file's bytes), then the player file they make: exact bytes, hostile files, loading.
 #include "storage/huffman.h"
 #include "storage/player_file.h"
 #include "storage/run_length.h"
@@ -10,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <chrono>
 #include <cstring>
 
 namespace zel {
@@ -20,14 +17,12 @@ namespace {
 using namespace test;
 using Bytes = std::vector<uint8_t>;
 
-// Each entry as "code/length/symbol"; the padding field must stay 0.
-std::vector<std::string> Entries(const Huff_Encoded &e) {
-    std::vector<std::string> out;
-    for (const Code_Entry &c : e.table) {
-        EXPECT_EQ(c.zero, 0);
-        out.push_back(std::to_string(c.code) + "/" + std::to_string(c.length) + "/" +
-                      std::to_string(c.symbol));
-    }
+// Each entry as "code/length/symbol ", with "!" for a space when its padding field is not 0.
+std::string Entries(const Huff_Encoded &e) {
+    std::string out;
+    for (const Code_Entry &c : e.table)
+        out += std::to_string(c.code) + "/" + std::to_string(c.length) + "/" + std::to_string(c.symbol) +
+               (c.zero == 0 ? " " : "!");
     return out;
 }
 
@@ -35,15 +30,14 @@ TEST(HuffEncode, tablesAndBitsAreExact) {
     const struct {
         const char *what;
         Bytes input;
-        std::vector<std::string> table;
+        std::string table;
         Bytes bits;
         uint64_t bit_count;
     } cases[] = {
-        {"worked example", {'a', 'b', 'c', 'a'}, {"0/1/97", "32768/2/98", "49152/2/99"}, {0x58}, 6},
+        {"worked example", {'a', 'b', 'c', 'a'}, "0/1/97 32768/2/98 49152/2/99 ", {0x58}, 6},
         // 0 is an ordinary symbol; 1 is picked first and becomes the left child.
-        {"zero and padding", {0, 0, 1}, {"0/1/1", "32768/1/0"}, {0xC0}, 3},
-        {"one value", Bytes(9, 0x42), {"0/1/66"}, {0, 0}, 9},
-        {"empty", {}, {}, {}, 0},
+        {"zero and padding", {0, 0, 1}, "0/1/1 32768/1/0 ", {0xC0}, 3},
+        {"one value", Bytes(9, 0x42), "0/1/66 ", {0, 0}, 9},
     };
     for (const auto &c : cases) {
         const Huff_Encoded e = HuffEncode(c.input);
@@ -51,33 +45,22 @@ TEST(HuffEncode, tablesAndBitsAreExact) {
         EXPECT_EQ(e.bits, c.bits) << c.what;
         EXPECT_EQ(e.bit_count, c.bit_count) << c.what;
         Bytes out;
-        EXPECT_EQ(HuffDecode(e.table, e.bits, e.bit_count, 100, out),
-                  c.input.empty() ? DecodeStatus::BadTable : DecodeStatus::Ok)
-            << c.what;
+        EXPECT_EQ(HuffDecode(e.table, e.bits, e.bit_count, 100, out), DecodeStatus::Ok) << c.what;
         EXPECT_EQ(out, c.input) << c.what;
     }
-}
-
-// The same bytes with every count c made (c + 1) / 2.
-Bytes Halved(const Bytes &input) {
-    std::array<uint64_t, 256> counts{};
-    for (uint8_t b : input)
-        ++counts[b];
-    Bytes out;
-    for (int v = 0; v < 256; ++v)
-        out.insert(out.end(), (counts[v] + 1) / 2, static_cast<uint8_t>(v));
-    return out;
 }
 
 TEST(HuffEncode, treesTooDeepAreRebuiltFromHalvedCountsUntilTheyFit) {
     // Fibonacci counts make the deepest trees: n symbols, n - 1 levels. Halving the counts of 25
     // once gives 13 levels; 33 need two halvings (32, 17, then 16 levels).
     for (const int n : {25, 33}) {
-        Bytes input;
-        for (uint64_t v = 0, a = 1, b = 1; v < uint64_t(n); ++v, b += a, a = b - a)
+        Bytes input, halved; // the same bytes with every count c made (c + 1) / 2
+        for (uint64_t v = 0, a = 1, b = 1; v < uint64_t(n); ++v, b += a, a = b - a) {
             input.insert(input.end(), a, static_cast<uint8_t>(v));
+            halved.insert(halved.end(), (a + 1) / 2, static_cast<uint8_t>(v));
+        }
         const Huff_Encoded e = HuffEncode(input);
-        EXPECT_EQ(Entries(e), Entries(HuffEncode(Halved(input)))) << n;
+        EXPECT_EQ(Entries(e), Entries(HuffEncode(halved))) << n;
         Bytes out; // a code over 16 bits is refused
         ASSERT_EQ(HuffDecode(e.table, e.bits, e.bit_count, input.size(), out), DecodeStatus::Ok);
         EXPECT_TRUE(out == input) << n;
@@ -104,20 +87,6 @@ TEST(RunLength, packsRunsUpTo255) {
         ASSERT_EQ(RunLengthUnpack(c.stream, 1 << 20, back), DecodeStatus::Ok);
         EXPECT_EQ(back, c.record);
     }
-}
-
-TEST(HuffDecode, aMegabyteDecodesQuickly) {
-    std::mt19937 rng(7);
-    Bytes input(1 << 20);
-    for (uint8_t &b : input)
-        b = static_cast<uint8_t>(rng() % 7 == 0 ? rng() % 256 : rng() % 4);
-    const Huff_Encoded e = HuffEncode(input);
-    Bytes out;
-    const auto t0 = std::chrono::steady_clock::now();
-    ASSERT_EQ(HuffDecode(e.table, e.bits, e.bit_count, input.size(), out), DecodeStatus::Ok);
-    EXPECT_EQ(out, input);
-    // Milliseconds in a release build; the bound leaves room for sanitizers.
-    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
 }
 
 const std::string kGolden = std::string(ZEL_TEST_DATA) + "/storage/dupont.usr";
@@ -151,11 +120,10 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
     const Bytes record = test::RecordOf(MakeDeterministicPlayer());
     auto record_with = [&](std::size_t at, int32_t v) {
         Bytes r = record;
+        r.resize(std::max(r.size(), at + 4));
         std::memcpy(&r[at], &v, 4);
         return test::FileAround(r);
     };
-    Bytes longer = record;
-    longer.push_back(0);
     // One symbol, one bit a byte: a stream of `count` bytes.
     auto one_symbol = [](uint8_t symbol, uint32_t count) {
         Bytes f{'u', 's', 'r', 1, 0, 0, 0, 0, 0, 0, 0, 1, symbol, 0, 0, 0, 0, 0, 0};
@@ -187,7 +155,7 @@ TEST(PlayerFile, hostileFilesAreRefusedForTheirReason) {
         {"scale length 20", record_with(260, 20), PlayerFileStatus::BadScaleLength},
         {"shorter than a profile", test::FileAround(Bytes(record.begin(), record.begin() + 279)),
          PlayerFileStatus::BadRecordSize},
-        {"one byte extra", test::FileAround(longer), PlayerFileStatus::BadRecordSize},
+        {"one byte extra", record_with(record.size() - 3, 0), PlayerFileStatus::BadRecordSize},
         {"record over 1 MB", test::FileAround(Bytes(kMaxRecordBytes + 1, 0)), PlayerFileStatus::TooLarge},
     };
     PlayerData sentinel = MakeDeterministicPlayer(); // a refused decode leaves it exactly as it was
@@ -214,44 +182,6 @@ TEST(PlayerFile, aLoadReplacesStoresHoldingAClosedPlayersRecordsAndNeedsBothCoun
         other.Current_Profile.*count += 1;
         EXPECT_FALSE(LoadPlayerData(other, "Dupont.usr", r));
     }
-}
-
-TEST(PlayerFile, capacityCheckKeepsEverySaveReadable) {
-    // Zero-filled days: only the record size limits them (742 days fit).
-    PlayerData p{test::MakeProfile("Plein", "Jean", "Plein.usr"), std::vector<Day_Sheet>(741), {}};
-    p.profile.day_count = 741;
-    SharedState s = StateWith(p);
-    EXPECT_TRUE(FitsOneMoreDay(s));
-    s.Current_Profile.day_count = 742;
-    s.Mem_Days.resize(742);
-    EXPECT_FALSE(FitsOneMoreDay(s));
-    // 1048576 - 280 - 1412 * 742 = 792: two tournaments fit, not three.
-    EXPECT_TRUE(FitsOneMoreTournament(s));
-    s.Current_Profile.tournament_count = 2;
-    s.Mem_Tournois.resize(2);
-    EXPECT_FALSE(FitsOneMoreTournament(s));
-
-    // Noisy days: the pair stream is what runs out first.
-    std::mt19937 rng(3);
-    SharedState n = StateWith({p.profile, {}, {}});
-    n.Current_Profile.day_count = 0;
-    Day_Sheet d;
-    auto *b = reinterpret_cast<uint8_t *>(&d);
-    while (FitsOneMoreDay(n)) {
-        for (std::size_t k = 0; k < sizeof d; ++k)
-            b[k] = static_cast<uint8_t>(k % 2 ? 1 + rng() % 255 : 0);
-        n.Mem_Days.push_back(d);
-        ++n.Current_Profile.day_count;
-        ASSERT_EQ(CheckPlayerFit(n.Current_Profile, n.Mem_Days, n.Mem_Tournois), PlayerFit::Ok);
-    }
-    EXPECT_LT(n.Current_Profile.day_count, 742);
-    EXPECT_GT(n.Current_Profile.day_count, 300);
-
-    // Counts the stores cannot back are never "room for one more".
-    n.Current_Profile.day_count = static_cast<int32_t>(n.Mem_Days.size()) + 1;
-    EXPECT_FALSE(FitsOneMoreDay(n));
-    n.Current_Profile.day_count = -1;
-    EXPECT_FALSE(FitsOneMoreTournament(n));
 }
 
 } // namespace

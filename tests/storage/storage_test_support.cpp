@@ -156,10 +156,7 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
     std::mt19937 rng(seed);
     auto pick = [&](const auto &list) { return list[rng() % std::size(list)]; };
     PlayerData p{};
-    p.profile = MakeProfile("Lef\xE8vre",
-                            "S\xE9"
-                            "bastien",
-                            "Lef\xE8vre.usr");
+    p.profile = MakeProfile("Lef\xE8vre", Utf8ToCp1252("Sébastien").c_str(), "Lef\xE8vre.usr");
     SetFieldText(p.profile.password, "pingpong");
     p.profile.scale_length = 12;
     p.profile.day_count = days;
@@ -221,10 +218,9 @@ PlayerData MakeRealisticPlayer(int days, int tournaments, uint32_t seed) {
         t.day = 1 + rng() % 28;
         t.month = 1 + rng() % 12;
         t.year = static_cast<uint32_t>(year + (t.month < 8));
-        for (int c = 0; c < 15; ++c) {
+        for (int c = 0; c < 15; ++c)
             if (rng() % 3 == 0)
                 t.columns[c] = {static_cast<uint32_t>(rng() % 5), static_cast<uint32_t>(rng() % 4)};
-        }
         t.points = static_cast<int32_t>(rng() % 300) - 150;
         SetFieldText(t.classement, kLabels[10 + (i / 30) % 8]);
         p.tournaments.push_back(t);
