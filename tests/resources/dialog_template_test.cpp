@@ -4,7 +4,6 @@
 #include "resources/templates/add_tournoi_template.h"
 #include "resources/templates/graphs_template.h"
 #include "resources/templates/journeebox_template.h"
-#include "resources/templates/recap_template.h"
 #include "resources/templates/usertbox_template.h"
 
 #include <gtest/gtest.h>
@@ -31,11 +30,9 @@ TEST(FindLabelFor, combosTakeTheLabelOnTheLineOfTheirClosedBoxAndEditsTheirOwn) 
         {&kUserTBoxTemplate, 1002, "Classement"},
         {&kJourneeBoxTemplate, kDivisionCombo, "Division"},
         {&kJourneeBoxTemplate, kPouleCombo, "Poule"},
-        {&kJourneeBoxTemplate, kTeamLetterCombo, "Lettre de l'équipe"},
         {&kJourneeBoxTemplate, kPlaceCombo, "Lieu"},
         {&kJourneeBoxTemplate, kTypeCombo, "Type du championnat"},
         {&kAddTournoiTemplate, 107, "Classement"},
-        {&kRecapTemplate, 107, "Classement"},
         {&kGraphsTemplate, 107, "Classement"}, // the label above it
         {&kUserTBoxTemplate, 1004, "Nom"},
         {&kUserTBoxTemplate, 109, "Confirmation"},
