@@ -113,24 +113,21 @@ int LoadPlayer(Env &e, const char *player, const char *password,
         ending);
 }
 
+// The own list is rebuilt for each lowest classement, with the entry at the lowest's position chosen.
 TEST(NewPlayer, LowestClassementSetsTheScaleAndRebuildsTheOwnList) {
-    struct Case {
-        const char *lowest;
-        int n;
-        const char *selected; // entry chosen for the user at the lowest's position
-    };
-    for (const Case c : {Case{"100", 19, "NC"}, Case{"15", 2, ""}, Case{"60", 11, "25"}}) {
-        Env e;
+    Env e;
+    for (const auto &[lowest, n, selected] :
+         {std::tuple{"100", 19, "NC"}, std::tuple{"15", 2, ""}, std::tuple{"60", 11, "25"}}) {
         const int result = e.run(RunNewPlayer, [&](TemplateForm &t, QDialog &) {
-            Fill(t, {.lowest = c.lowest, .own = ""});
-            EXPECT_EQ(t.itemCount(ProfileDialog::kOwnList), c.n) << c.lowest;
-            EXPECT_EQ(t.itemText(ProfileDialog::kOwnList, 1), c.lowest);
-            EXPECT_EQ(t.text(ProfileDialog::kOwnList), c.selected);
+            Fill(t, {.lowest = lowest, .own = ""});
+            EXPECT_EQ(std::tuple(t.itemCount(ProfileDialog::kOwnList), t.itemText(ProfileDialog::kOwnList, 1),
+                                 t.text(ProfileDialog::kOwnList)),
+                      std::tuple(n, QString(lowest), QString(selected)));
             Choose(t, ProfileDialog::kOwnList, "NC");
             t.click(ProfileDialog::kValidate);
         });
-        ASSERT_EQ(result, 300) << c.lowest;
-        EXPECT_EQ(e.s.Classement_List.size(), std::size_t(c.n));
+        ASSERT_EQ(result, 300) << lowest;
+        EXPECT_EQ(e.s.Classement_List.size(), std::size_t(n));
     }
 }
 

@@ -24,7 +24,7 @@ uint32_t &Count(Tournament_Sheet &t, int n, std::string_view label, bool victori
     return victories ? col.victories : col.defeats;
 }
 
-TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturateInTheCountedTournamentsOnly) {
+TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturate) {
     Tournament_Sheet t{};
     Count(t, 19, "100") = 3;
     Count(t, 19, "65", false) = 2;
@@ -40,16 +40,6 @@ TEST(ProfileRules, ClassementsLeavingTheScaleCountAsNcAndSaturateInTheCountedTou
     Count(t, 11, "NC") = max - 1;
     RemapTournamentColumns(t, 11, 2);
     EXPECT_EQ(Count(t, 2, "NC"), max);
-
-    // Only the counted tournaments of the store are remapped.
-    SharedState s;
-    s.Mem_Tournois.assign(3, Tournament_Sheet{});
-    for (auto &t : s.Mem_Tournois)
-        Count(t, 11, "NC") = 2;
-    s.Current_Profile.tournament_count = 2;
-    RemapTournamentStore(s, 11, 19);
-    EXPECT_EQ(Count(s.Mem_Tournois[1], 19, "NC"), 2u);
-    EXPECT_EQ(Count(s.Mem_Tournois[2], 11, "NC"), 2u);
 }
 
 TEST(ImportListing, PlayerFilesThenDirectoriesAndMovingBetweenThem) {
