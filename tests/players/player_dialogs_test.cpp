@@ -250,7 +250,7 @@ struct ImportEnv : Env {
     ImportEnv() : elsewhere(s.Start_Dir + "/ailleurs") {
         fs::create_directory(elsewhere);
         const PlayerData p = test::MakeDeterministicPlayer();
-        test::WriteBytes(elsewhere + "/Transfert.usr", EncodePlayer(p.profile, p.days, p.tournaments));
+        test::WriteBytes(elsewhere + "/Transfert.USR", EncodePlayer(p.profile, p.days, p.tournaments));
     }
     // Validates `file` of `path`, then leaves with "Annuler" (the import refused).
     void refused(const Names &path, const std::string &file) {
@@ -283,7 +283,7 @@ TEST(ImportDialog, MovesAPlayerFromAnotherDirectoryLeavingTheLoadedOneAlone) {
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(fs::current_path().string(), cwd);
-    EXPECT_TRUE(!Exists(e.elsewhere + "/Transfert.usr") && e.trashed("Transfert.usr"));
+    EXPECT_TRUE(!Exists(e.elsewhere + "/Transfert.USR") && e.trashed("Transfert.USR"));
     EXPECT_EQ(e.library(), (Names{"Martin.usr", "Dupont.usr"}));
     EXPECT_EQ(e.disk("Dupont.usr").days.size(), 2u);
     EXPECT_TRUE(Same(e.s.Current_Profile, before.Current_Profile) &&
@@ -306,7 +306,7 @@ TEST(ImportDialog, RefusalsAndFailuresLeaveEverythingInPlace) {
     EXPECT_TRUE(Exists(e.user("Martin.usr")));
     // A players' directory that cannot be written: the source stays.
     e.s.User_Dir = e.s.Start_Dir + "/absent/";
-    e.refused({"ailleurs"}, "Transfert.usr");
+    e.refused({"ailleurs"}, "Transfert.USR");
     const std::string self = "Vous tentez d'écraser un fichier par lui même";
     EXPECT_EQ(e.p.messages,
               (Messages{{"Le fichier faux.usr n'est pas un fichier joueur valide", "Information"},
@@ -316,7 +316,7 @@ TEST(ImportDialog, RefusalsAndFailuresLeaveEverythingInPlace) {
                         {self, "Information"},
                         {"Le répertoire des joueurs ne peut pas être lu : aucun joueur n'y est enregistré.",
                          "Zel Manager", Icon::Exclamation}}));
-    EXPECT_TRUE(Exists(e.elsewhere + "/faux.usr") && Exists(e.elsewhere + "/Transfert.usr"));
+    EXPECT_TRUE(Exists(e.elsewhere + "/faux.usr") && Exists(e.elsewhere + "/Transfert.USR"));
 }
 
 // Modifies the loaded player's profile: picks a lowest classement and an own one.
