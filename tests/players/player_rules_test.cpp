@@ -2,7 +2,6 @@
 #include "players/player_import.h"
 #include "players/profile_rules.h"
 
-#include "shell/shared_state.h"
 #include "storage_test_support.h"
 #include "tournaments/tournament_groups.h"
 
@@ -16,7 +15,6 @@ namespace zel {
 namespace {
 
 namespace fs = std::filesystem;
-using test::WriteBytes;
 
 // A count by label, read the way the viewer reads it.
 uint32_t &Count(Tournament_Sheet &t, int n, std::string_view label, bool victories = true) {
