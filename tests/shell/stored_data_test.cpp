@@ -1,6 +1,6 @@
 // What a player stored changes only when they ask: forms show stored values
 // whole, a save that failed leaves the dialog open and memory equal to the
-// file, and the keyboard alone reaches every list and button.
+// file.
 #include "days/championship_dialogs.h"
 #include "days/classement_scale.h"
 #include "days/day_commands.h"
@@ -8,9 +8,7 @@
 #include "days/day_fixtures.h"
 #include "days/day_form_fill.h"
 #include "days/match_rules.h"
-#include "players/load_player_dialog.h"
 #include "players/player_commands.h"
-#include "players/player_library.h"
 #include "players/profile_dialog.h"
 #include "resources/templates/day_form_template.h"
 #include "resources/templates/tournament_table_template.h"
@@ -56,7 +54,7 @@ struct StoredPlayer : test::SavedPlayer {
     }
 };
 
-TEST(StoredValues, shownWholeKeptByUneditedValidationsAndByEnterInAFieldAndTheKeyboardLoadsThePlayer) {
+TEST(StoredValues, shownWholeAndKeptByUneditedValidationsAndByEnterInAField) {
     StoredPlayer f;
     const QByteArray before = f.fileBytes();
     f.platform.onDialog([](QDialog &d) { FakePlatform::form(d).click(ProfileDialog::kValidate); });
@@ -101,22 +99,6 @@ TEST(StoredValues, shownWholeKeptByUneditedValidationsAndByEnterInAFieldAndTheKe
         },
         FakePlatform::StaysOpen);
     EXPECT_EQ(f.fileBytes(), before);
-
-    // In the load dialog, the only player is chosen with an arrow and loaded with Enter.
-    std::ofstream(f.state.User_Dir + kLibraryFileName, std::ios::binary)
-        << "Dupont.usr" + std::string(kLibraryRecordBytes - 10, '\0');
-    f.state.Player_State = 0;
-    f.platform.onDialog([](QDialog &d) {
-        auto &form = FakePlatform::form(d);
-        d.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
-        QWidget *list = form.control(LoadPlayerDialog::kPlayers);
-        list->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(list, Qt::Key_Down);
-        EXPECT_EQ(form.text(LoadPlayerDialog::kName), "Dupont");
-        QTest::keyClick(list, Qt::Key_Return);
-    });
-    EXPECT_EQ(RunLoadPlayer(f.context), LoadPlayerDialog::kValidate);
 }
 
 TEST(FailedSave, everyDialogThatSavesStaysOpenWithMemoryEqualToTheFile) {
