@@ -137,6 +137,7 @@ TEST(PlayerLibrary, onlyReadablePlayersAreOfferedEntriesMapToRecordsAndAppending
                   "|Probleme d'ouverture du fichier;Le fichier Autre.usr n'est pas un fichier joueur "
                   "valide|Info");
     EXPECT_EQ(ReadBytes(f.lib()), lib);
+    EXPECT_FALSE(test::Exists(f.path("Absent.usr"))); // reading a player never creates its file
 
     EXPECT_EQ(f.add("Dupont", "Jean"), "Dupont.usr");
     lib.resize(lib.size() - 8);
